@@ -1,0 +1,54 @@
+#include "ui/ControlLayout.h"
+
+namespace {
+
+// The outer margin on every side, and the gap between neighbouring buttons.
+constexpr int kMargin = 5;
+constexpr int kButtonGap = 5;
+
+// Left edge of a row of buttons centred in the client width. Each half is
+// truncated on its own (the row's half toward zero, from a negative number), so
+// an odd client width puts the row where the next smaller even width does.
+int CentredRowLeft(int clientWidth, int rowWidth) {
+    return (0 - rowWidth) / 2 + clientWidth / 2;
+}
+
+ControlPlacement ButtonAt(int x, int y, PixelSize button) {
+    return ControlPlacement{x, y, button.width, button.height};
+}
+
+// The client rectangle less the margins, with extra room kept below it.
+ControlPlacement FillAbove(PixelSize client, int spaceBelow) {
+    return ControlPlacement{kMargin, kMargin, client.width - 2 * kMargin,
+                            client.height - kMargin - spaceBelow};
+}
+
+}  // namespace
+
+ClipViewLayout LayoutClipView(PixelSize client, PixelSize button) {
+    const int rowWidth = 3 * button.width + 2 * kButtonGap;
+    const int left = CentredRowLeft(client.width, rowWidth);
+    const int top = client.height - button.height - kMargin;
+    const int step = button.width + kButtonGap;
+
+    ClipViewLayout layout{};
+    layout.copyButton = ButtonAt(left, top, button);
+    layout.deleteButton = ButtonAt(left + step, top, button);
+    layout.editButton = ButtonAt(left + 2 * step, top, button);
+    // The list ends where the button row begins.
+    layout.clipList = FillAbove(client, button.height + kMargin);
+    return layout;
+}
+
+EditTextLayout LayoutEditText(PixelSize client, PixelSize button) {
+    const int rowWidth = 2 * button.width + kButtonGap;
+    const int left = CentredRowLeft(client.width, rowWidth);
+    const int top = client.height - button.height - kMargin;
+
+    EditTextLayout layout{};
+    layout.okButton = ButtonAt(left, top, button);
+    layout.cancelButton = ButtonAt(left + button.width + kButtonGap, top, button);
+    // Unlike the view, the dialog keeps a gap between the edit and its buttons.
+    layout.textEdit = FillAbove(client, button.height + 2 * kMargin);
+    return layout;
+}
