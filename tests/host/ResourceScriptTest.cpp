@@ -371,6 +371,13 @@ std::uint32_t DwordAt(const std::vector<std::uint8_t>& data, std::size_t offset)
     return reader.Dword();
 }
 
+// The product is named regardless of case: the file name is the build's, in lower case.
+std::string Lowercase(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
 std::string SourceRoot() {
     const std::string file = __FILE__;
     const std::string here = "tests/host/ResourceScriptTest.cpp";
@@ -690,7 +697,7 @@ TEST_F(ResourceScript, VersionBlockStatesVersionsFlagsAndStrings) {
     EXPECT_EQ(strings["FileVersion"], "1,0,0,1");
     EXPECT_EQ(strings["ProductVersion"], "1,6,0,1");
     for (const char* key : {"FileDescription", "InternalName", "OriginalFilename", "ProductName", "LegalCopyright"})
-        EXPECT_NE(strings[key].find("Scrapvault"), std::string::npos) << key << ": " << strings[key];
+        EXPECT_NE(Lowercase(strings[key]).find("scrapvault"), std::string::npos) << key << ": " << strings[key];
     EXPECT_NE(strings["LegalCopyright"].find("1996"), std::string::npos);
 
     const VersionNode* varInfo = root.Child("VarFileInfo");
