@@ -1,0 +1,49 @@
+#include "app/CScrapvaultApp.h"
+
+#include <cstring>
+
+#include "app/AppMessages.h"
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CScrapvaultDoc.h"
+#include "clips/CScrapvaultView.h"
+#include "framework/CSingleDocTemplate.h"
+#include "ui/resource.h"
+
+const MessageEntry CScrapvaultApp::kMessages[] = {
+    onCommand<&CScrapvaultApp::OnAppAbout>(ID_APP_ABOUT),
+};
+const MessageMap CScrapvaultApp::kMessageMap{&CWinApp::kMessageMap, kMessages};
+
+BOOL CScrapvaultApp::InitInstance() {
+    if (const HWND earlier = FindEarlierInstance()) {
+        ::SendMessageA(earlier, WM_RESTOREINSTANCE, 0, 0);
+        return FALSE;
+    }
+    Enable3dControls();
+    LoadStdProfileSettings(4);
+    AddDocTemplate(CSingleDocTemplate::For<CScrapvaultDoc, CMainFrame, CScrapvaultView>(IDR_MAINFRAME));
+    m_nCmdShow = SW_SHOWMINIMIZED;
+    SetRegistryKey("QUORVEX");
+    OnFileNew();
+    return TRUE;
+}
+
+int CScrapvaultApp::ExitInstance() { return 0; }
+
+HWND CScrapvaultApp::FindEarlierInstance() {
+    // One byte more than the caption, so a caption with anything added does not match.
+    char caption[sizeof kMainWindowCaption + 1];
+    for (HWND window = ::GetWindow(::GetDesktopWindow(), GW_CHILD); window;
+         window = ::GetWindow(window, GW_HWNDNEXT)) {
+        caption[0] = '\0';
+        ::GetWindowTextA(window, caption, sizeof caption);
+        if (std::strcmp(caption, kMainWindowCaption) == 0) return window;
+    }
+    return nullptr;
+}
+
+void CScrapvaultApp::OnAppAbout() {
+    CAboutDlg about;
+    about.DoModal();
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The document: holds no content, only whether closing the main window asks first.
+#include "framework/CDocument.h"
+
+class CScrapvaultDoc : public CDocument {
+public:
+    BOOL OnNewDocument() override;
+    // Asks "Confirm Exit" when the confirm-exit flag is on; No keeps the frame open.
+    BOOL CanCloseFrame(CFrameWnd* frame) override;
+    void SetConfirmExit(int bConfirm) { m_bConfirmExit = bConfirm; }
+
+private:
+    int m_bConfirmExit = 1;
+};

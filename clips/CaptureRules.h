@@ -1,0 +1,66 @@
+#pragma once
+// What a clipboard change turns into: which formats are read, in which order, whether the
+// content is to be left alone, and how a text is cut out of a clipboard block.
+#include <array>
+#include <bitset>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace capture {
+
+// The standard clipboard format numbers the capture cares about.
+constexpr unsigned kTextFormat = 1;     // CF_TEXT
+constexpr unsigned kOemTextFormat = 7;  // CF_OEMTEXT
+
+// The set of standard formats (1 to 16) found on the clipboard; higher numbers are passed over.
+class StandardFormats {
+public:
+    void Note(unsigned format) {
+        if (format >= 1 && format <= 16) m_bits.set(format - 1);
+    }
+    bool Has(unsigned format) const { return format >= 1 && format <= 16 && m_bits.test(format - 1); }
+    bool Empty() const { return m_bits.none(); }
+
+private:
+    std::bitset<16> m_bits;
+};
+
+// The text formats to try, in order, stopping at the first that yields a text. CF_TEXT comes
+// first: the platform synthesises CF_OEMTEXT from it through the OEM code page, which would
+// turn "café" into "caf‚" and lose "€". Unused slots hold 0.
+std::array<unsigned, 2> TextFormatsToTry(const StandardFormats& formats);
+
+// Registered formats by which a program asks clipboard monitors to leave its content alone
+// (password managers mark secrets this way).
+constexpr std::array<const char*, 2> kExcludeMarkerFormats = {
+    "ExcludeClipboardContentFromMonitorProcessing",
+    "Clipboard Viewer Ignore",
+};
+// A registered format whose DWORD value 0 says the same.
+constexpr const char* kHistoryConsentFormat = "CanIncludeInClipboardHistory";
+
+// Whether the consent format's data forbids keeping the content: a DWORD of 0. Data too short
+// to hold a DWORD forbids nothing.
+bool HistoryConsentRefused(const void* data, std::size_t size);
+
+// The text in a clipboard block: the bytes up to the first zero, never past the block's end
+// (another program may hand over a block without a terminating zero).
+std::string TextFromBlock(const void* data, std::size_t size);
+
+// The newest list item whose text equals the text byte for byte. nextCandidate(after) gives
+// the next index after `after`, wrapping round to the top, whose text equals the text
+// ignoring case (or -1 when there is none); textAt(index) gives an item's text. -1 when no
+// item is equal.
+template <typename NextCandidate, typename TextAt>
+int FindNewestExactDuplicate(std::string_view text, NextCandidate nextCandidate, TextAt textAt) {
+    for (int index = nextCandidate(-1); index >= 0;) {
+        if (std::string_view(textAt(index)) == text) return index;
+        const int following = nextCandidate(index);
+        if (following <= index) break;  // wrapped round: every candidate has been looked at
+        index = following;
+    }
+    return -1;
+}
+
+}  // namespace capture

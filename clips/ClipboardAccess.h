@@ -1,0 +1,60 @@
+#pragma once
+// Move-only owners of the clipboard and global memory, so every open is closed and every lock
+// released on every path.
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+// The clipboard, open for the lifetime of the object (when opening succeeded).
+class OpenClipboardScope {
+public:
+    explicit OpenClipboardScope(HWND owner) : m_open(::OpenClipboard(owner) != FALSE) {}
+    ~OpenClipboardScope() {
+        if (m_open) ::CloseClipboard();
+    }
+    OpenClipboardScope(const OpenClipboardScope&) = delete;
+    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+    bool IsOpen() const { return m_open; }
+
+private:
+    bool m_open;
+};
+
+// A global memory block, locked for the lifetime of the object.
+class GlobalLockScope {
+public:
+    explicit GlobalLockScope(HGLOBAL block) : m_block(block), m_data(block ? ::GlobalLock(block) : nullptr) {}
+    ~GlobalLockScope() {
+        if (m_data) ::GlobalUnlock(m_block);
+    }
+    GlobalLockScope(const GlobalLockScope&) = delete;
+    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+    void* Data() const { return m_data; }
+    std::size_t Size() const { return m_data ? ::GlobalSize(m_block) : 0; }
+
+private:
+    HGLOBAL m_block;
+    void* m_data;
+};
+
+// A global block the program allocated and still owns: freed unless handed to the clipboard.
+class OwnedGlobalBlock {
+public:
+    OwnedGlobalBlock(UINT flags, std::size_t size) : m_block(::GlobalAlloc(flags, size)) {}
+    ~OwnedGlobalBlock() {
+        if (m_block) ::GlobalFree(m_block);
+    }
+    OwnedGlobalBlock(OwnedGlobalBlock&& other) noexcept : m_block(std::exchange(other.m_block, nullptr)) {}
+    OwnedGlobalBlock& operator=(OwnedGlobalBlock&&) = delete;
+    OwnedGlobalBlock(const OwnedGlobalBlock&) = delete;
+    OwnedGlobalBlock& operator=(const OwnedGlobalBlock&) = delete;
+
+    HGLOBAL Get() const { return m_block; }
+    explicit operator bool() const { return m_block != nullptr; }
+    // The clipboard has taken the block: it is no longer ours to free.
+    HGLOBAL Release() { return std::exchange(m_block, nullptr); }
+
+private:
+    HGLOBAL m_block;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// A menu handle wrapper; it never destroys the menu it refers to.
+#include "framework/CWnd.h"
+
+class CMenu {
+public:
+    CMenu() = default;
+    explicit CMenu(HMENU hMenu) : m_hMenu(hMenu) {}
+    HMENU m_hMenu = nullptr;
+
+    int GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
+    UINT GetMenuItemID(int position) const { return ::GetMenuItemID(m_hMenu, position); }
+    BOOL RemoveMenu(UINT item, UINT flags) const { return ::RemoveMenu(m_hMenu, item, flags); }
+    BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr) const {
+        return ::AppendMenuA(m_hMenu, flags, id, text);
+    }
+    CString GetMenuString(UINT item, UINT flags) const;
+};
+
+// void Handler(CMenu* menu): WM_INITMENU.
+template <auto Handler>
+constexpr MessageEntry onInitMenu() {
+    return {WM_INITMENU, 0, 0, [](CCmdTarget& t, WPARAM w, LPARAM) -> LRESULT {
+                CMenu menu(reinterpret_cast<HMENU>(w));
+                (message_detail::Target<Handler>(t).*Handler)(&menu);
+                return 0;
+            }};
+}

@@ -1,0 +1,177 @@
+#include "framework/CWinApp.h"
+
+#include <cstdio>
+#include <string>
+
+#include "framework/CSingleDocTemplate.h"
+#include "framework/CWnd.h"
+#include "framework/FrameworkIds.h"
+#include "framework/IniProfile.h"
+#include "framework/RegistryProfile.h"
+
+CWinApp* CWinApp::s_pApp = nullptr;
+
+// The optional three-dimensional controls library, registered for the program while loaded.
+class CWinApp::Ctl3dLibrary {
+public:
+    explicit Ctl3dLibrary(HINSTANCE instance) : m_instance(instance), m_library(::LoadLibraryA("CTL3D32.DLL")) {
+        if (!m_library) return;
+        if (auto reg = Function("Ctl3dRegister")) reg(m_instance);
+        if (auto subclass = Function("Ctl3dAutoSubclass")) subclass(m_instance);
+    }
+    ~Ctl3dLibrary() {
+        if (!m_library) return;
+        if (auto unregister = Function("Ctl3dUnregister")) unregister(m_instance);
+        ::FreeLibrary(m_library);
+    }
+    Ctl3dLibrary(const Ctl3dLibrary&) = delete;
+    Ctl3dLibrary& operator=(const Ctl3dLibrary&) = delete;
+    bool Loaded() const { return m_library != nullptr; }
+
+private:
+    using InstanceFunction = BOOL(WINAPI*)(HINSTANCE);
+    InstanceFunction Function(const char* name) const {
+        return reinterpret_cast<InstanceFunction>(reinterpret_cast<void*>(::GetProcAddress(m_library, name)));
+    }
+    HINSTANCE m_instance;
+    HMODULE m_library;
+};
+
+const MessageEntry CWinApp::kMessages[] = {
+    onCommand<&CWinApp::OnAppExit>(ID_APP_EXIT),
+};
+const MessageMap CWinApp::kMessageMap{&CCmdTarget::kMessageMap, kMessages};
+
+CWinApp::CWinApp() { s_pApp = this; }
+
+CWinApp::~CWinApp() {
+    m_templates.clear();
+    if (s_pApp == this) s_pApp = nullptr;
+}
+
+int CWinApp::WinMainBody(HINSTANCE instance, int showCommand) {
+    m_hInstance = instance;
+    m_nCmdShow = showCommand;
+    char name[256] = {};
+    ::LoadStringA(instance, AFX_IDS_APP_TITLE, name, sizeof name);
+    m_strAppName = name;
+    m_profile = std::make_unique<IniProfile>(IniProfile::FileNameForProgram());
+    if (!InitInstance()) return ExitInstance();
+    return Run();
+}
+
+int CWinApp::Run() {
+    MSG msg{};
+    // Without a main window the loop would wait for ever: a failed start ends at once.
+    if (m_pMainWnd) {
+        while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            if (PreTranslateMessage(&msg)) continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    return ExitInstance();
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG* msg) {
+    // Innermost window first; a form view asks its frame's accelerators before its dialog keys.
+    for (HWND hWnd = msg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
+        if (CWnd* wnd = CWnd::FromHandlePermanent(hWnd); wnd && wnd->PreTranslateMessage(msg)) return TRUE;
+        if (m_pMainWnd && hWnd == m_pMainWnd->m_hWnd) break;
+    }
+    return FALSE;
+}
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
+    m_templates.push_back(std::move(docTemplate));
+}
+
+void CWinApp::OnFileNew() {
+    if (!m_templates.empty()) m_templates.front()->OpenNewDocument(m_nCmdShow);
+}
+
+void CWinApp::OnAppExit() {
+    if (m_pMainWnd) m_pMainWnd->SendMessage(WM_CLOSE);
+}
+
+void CWinApp::HideApplication() const {
+    if (!m_pMainWnd || !m_pMainWnd->m_hWnd) return;
+    m_pMainWnd->ShowWindow(SW_HIDE);
+    ::ShowOwnedPopups(m_pMainWnd->m_hWnd, FALSE);
+    ::SetWindowPos(m_pMainWnd->m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CWinApp::CloseAllDocuments(BOOL) {
+    for (const auto& docTemplate : m_templates) docTemplate->CloseAllDocuments();
+}
+
+BOOL CWinApp::Enable3dControls() {
+    m_ctl3d = std::make_unique<Ctl3dLibrary>(m_hInstance);
+    return m_ctl3d->Loaded();
+}
+
+void CWinApp::LoadStdProfileSettings(UINT maxRecentFiles) {
+    m_recentFiles.clear();
+    for (UINT i = 1; i <= maxRecentFiles; ++i) {
+        char key[16];
+        std::snprintf(key, sizeof key, "File%u", i);
+        CString file = GetProfileString("Recent File List", key);
+        if (!file.IsEmpty()) m_recentFiles.push_back(std::move(file));
+    }
+    m_previewPages = GetProfileInt("Settings", "PreviewPages", 0);
+}
+
+void CWinApp::SetRegistryKey(const char* company) {
+    m_profile = std::make_unique<RegistryProfile>(std::string(company), m_strAppName.str());
+}
+
+int CWinApp::GetProfileInt(const char* section, const char* key, int defaultValue) const {
+    return m_profile->GetInt(section, key, defaultValue);
+}
+
+BOOL CWinApp::WriteProfileInt(const char* section, const char* key, int value) const {
+    return m_profile->WriteInt(section, key, value);
+}
+
+CString CWinApp::GetProfileString(const char* section, const char* key, const char* defaultValue) const {
+    return CString(m_profile->GetString(section, key, defaultValue));
+}
+
+BOOL CWinApp::WriteProfileString(const char* section, const char* key, const char* text) const {
+    return m_profile->WriteString(section, key, text);
+}
+
+void CWinApp::WinHelp(DWORD_PTR data, UINT command) const {
+    const HWND owner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+    ::WinHelpA(owner, ModulePathWithExtension(".HLP"), command, data);
+}
+
+CString CWinApp::ModulePathWithExtension(const char* extension) const {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(m_hInstance, path, MAX_PATH);
+    std::string result(path);
+    const std::size_t slash = result.find_last_of("\\/");
+    const std::size_t dot = result.find_last_of('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) result.resize(dot);
+    return CString(result + extension);
+}
+
+CWinApp* AfxGetApp() { return CWinApp::Current(); }
+
+CWnd* AfxGetMainWnd() {
+    CWinApp* app = AfxGetApp();
+    return app ? app->m_pMainWnd : nullptr;
+}
+
+HINSTANCE AfxGetInstanceHandle() {
+    CWinApp* app = AfxGetApp();
+    return app && app->m_hInstance ? app->m_hInstance : ::GetModuleHandleA(nullptr);
+}
+
+int AfxMessageBox(const char* text, UINT type, UINT) {
+    if (!(type & MB_ICONMASK)) type |= MB_ICONEXCLAMATION;
+    CWinApp* app = AfxGetApp();
+    CWnd* mainWnd = AfxGetMainWnd();
+    const HWND owner = mainWnd ? mainWnd->m_hWnd : nullptr;
+    return ::MessageBoxA(owner, text, app ? app->AppName().GetString() : "", type);
+}

@@ -1,0 +1,140 @@
+#include "framework/CWnd.h"
+
+#include <vector>
+
+#include "framework/CDataExchange.h"
+
+namespace {
+const char kObjectProperty[] = "Scrapvault.CWnd";
+// The object whose window is being created on this thread, bound at the first window the
+// creation makes (the window itself, before its children).
+thread_local CWnd* t_windowBeingCreated = nullptr;
+}  // namespace
+
+const CWnd CWnd::wndTopMost{HWND_TOPMOST};
+const CWnd CWnd::wndNoTopMost{HWND_NOTOPMOST};
+
+CWnd::~CWnd() {
+    // An object that still owns its window takes it down, so no window outlives its object.
+    if (m_superProc && m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty)) : nullptr;
+}
+
+HWND CWnd::Detach() {
+    HWND hWnd = m_hWnd;
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL deep) const {
+    // Collect first: a handler may create or destroy windows while we walk.
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    for (HWND child : children) {
+        if (!::IsWindow(child)) continue;
+        ::SendMessageA(child, message, wParam, lParam);
+        if (deep && ::IsWindow(child)) CWnd(child).SendMessageToDescendants(message, wParam, lParam, deep);
+    }
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags) const {
+    return ::SetWindowPos(m_hWnd, insertAfter ? insertAfter->m_hWnd : nullptr, x, y, cx, cy, flags);
+}
+
+CString CWnd::GetWindowText() const {
+    const int length = ::GetWindowTextLengthA(m_hWnd);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return CString(std::move(text));
+}
+
+BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+BOOL CWnd::UpdateData(BOOL saveAndValidate) {
+    CDataExchange exchange(*this, saveAndValidate != FALSE);
+    DoDataExchange(&exchange);
+    return TRUE;
+}
+
+int CWnd::OnVKeyToItem(UINT, CWnd*, UINT) { return -1; }
+
+CWnd::BindScope::BindScope(CWnd& wnd)
+    : hook(::SetWindowsHookExA(WH_CBT, &CWnd::BindHook, nullptr, ::GetCurrentThreadId())),
+      previous(t_windowBeingCreated) {
+    t_windowBeingCreated = &wnd;
+}
+
+CWnd::BindScope::~BindScope() {
+    t_windowBeingCreated = previous;
+    if (hook) ::UnhookWindowsHookEx(hook);
+}
+
+LRESULT CALLBACK CWnd::BindHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && t_windowBeingCreated) {
+        CWnd* wnd = t_windowBeingCreated;
+        t_windowBeingCreated = nullptr;
+        wnd->Bind(reinterpret_cast<HWND>(wParam));
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CWnd::Bind(HWND hWnd) {
+    m_hWnd = hWnd;
+    ::SetPropA(hWnd, kObjectProperty, this);
+    m_superProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc)));
+}
+
+void CWnd::Unbind() {
+    ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
+    ::RemovePropA(m_hWnd, kObjectProperty);
+    m_hWnd = nullptr;
+    m_superProc = nullptr;
+}
+
+LRESULT CALLBACK CWnd::StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* wnd = FromHandlePermanent(hWnd);
+    if (!wnd) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+
+    const CurrentMessage outer = wnd->m_current;
+    wnd->m_current = {message, wParam, lParam};
+    const LRESULT result = wnd->WindowProc(message, wParam, lParam);
+    wnd->m_current = outer;
+
+    if (message == WM_NCDESTROY) {
+        wnd->Unbind();
+        wnd->PostNcDestroy();
+    }
+    return result;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) return OnCommand(wParam, lParam) ? 0 : Default();
+    if (const MessageEntry* entry = GetMessageMap()->Find(message, 0, 0)) return entry->thunk(*this, wParam, lParam);
+    return Default();
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    // Accelerators report code 1; they run the same handler as the menu command.
+    const UINT code = lParam ? HIWORD(wParam) : 0;
+    return OnCmdMsg(LOWORD(wParam), code, true);
+}
+
+LRESULT CWnd::Default() {
+    return ::CallWindowProcA(m_superProc, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+}

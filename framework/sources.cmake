@@ -1,0 +1,20 @@
+# The application framework: Win32 only, except the string type.
+set(FRAMEWORK_PURE_SOURCES
+    framework/CString.cpp
+)
+set(FRAMEWORK_WIN32_SOURCES
+    framework/CCmdTarget.cpp
+    framework/CDataExchange.cpp
+    framework/CDialog.cpp
+    framework/CDocument.cpp
+    framework/CFormView.cpp
+    framework/CFrameWnd.cpp
+    framework/CListBox.cpp
+    framework/CMenu.cpp
+    framework/CSingleDocTemplate.cpp
+    framework/CView.cpp
+    framework/CWinApp.cpp
+    framework/CWnd.cpp
+    framework/IniProfile.cpp
+    framework/RegistryProfile.cpp
+)
