@@ -1,9 +1,19 @@
 #include "clips/CScrapvaultView.h"
 
+#include <cstring>
+
 #include "app/CScrapvaultDoc.h"
 #include "clips/CaptureRules.h"
 #include "clips/ClipboardAccess.h"
+#include "clips/SystemMenuEntries.h"
 #include "framework/CDataExchange.h"
+#include "framework/CMenu.h"
+#include "framework/CWinApp.h"
+#include "settings/CConfigureDlg.h"
+#include "settings/ClipArchive.h"
+#include "settings/StoredRect.h"
+#include "ui/CEditTextDlg.h"
+#include "ui/ControlLayout.h"
 #include "ui/resource.h"
 
 namespace {
@@ -47,6 +57,18 @@ bool ReadClipboardText(HWND owner, unsigned format, std::string& text) {
     text = capture::TextFromBlock(data.Data(), data.Size());
     return true;
 }
+
+ProfileStore& Profile() { return AfxGetApp()->Profile(); }
+
+PixelSize ClientSize(HWND window) {
+    RECT rect{};
+    ::GetClientRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void Place(const CWnd& control, const ControlPlacement& at, UINT flags) {
+    control.SetWindowPos(nullptr, at.x, at.y, at.width, at.height, flags);
+}
 }  // namespace
 
 int CScrapvaultView::s_bCapturing = 0;
@@ -55,6 +77,17 @@ const MessageEntry CScrapvaultView::kMessages[] = {
     onMessage<&CScrapvaultView::OnDrawClipboard>(WM_DRAWCLIPBOARD),
     onChangeCbChain<&CScrapvaultView::OnChangeCbChain>(),
     onMessage<&CScrapvaultView::OnDestroy>(WM_DESTROY),
+    onControl<&CScrapvaultView::OnCopy>(IDC_COPY, BN_CLICKED),
+    onControl<&CScrapvaultView::OnDelete>(IDC_DELETE, BN_CLICKED),
+    onControl<&CScrapvaultView::OnEdit>(IDC_EDIT, BN_CLICKED),
+    onControl<&CScrapvaultView::OnClipListDblClk>(IDC_CLIP_LIST, LBN_DBLCLK),
+    onControl<&CScrapvaultView::OnClipListSelChange>(IDC_CLIP_LIST, LBN_SELCHANGE),
+    onVKeyToItem<&CScrapvaultView::OnVKeyToItem>(),
+    onCommand<&CScrapvaultView::OnSaveAllClippings>(ID_FILE_SAVE_ALL_CLIPPINGS),
+    onCommand<&CScrapvaultView::OnClearAllClippings>(ID_FILE_CLEAR_ALL_CLIPPINGS),
+    onCommand<&CScrapvaultView::OnConfigure>(ID_FILE_CONFIGURE),
+    onSize<&CScrapvaultView::OnSize>(),
+    onInitMenu<&CScrapvaultView::OnInitMenu>(),
     onSysCommand<&CScrapvaultView::OnSysCommand>(),
 };
 const MessageMap CScrapvaultView::kMessageMap{&CFormView::kMessageMap, kMessages};
@@ -76,16 +109,30 @@ void CScrapvaultView::OnInitialUpdate() {
     m_btnCopy.EnableWindow(FALSE);
     m_btnDelete.EnableWindow(FALSE);
     m_btnEdit.EnableWindow(FALSE);
-    GetDocument()->SetConfirmExit(m_settings.ConfirmExit);
+    LoadSettings();
+    LoadClippings();
+    RestorePosition();
+    LayoutControls();
+    OnInitMenu(nullptr);
     m_bReady = 1;
 }
 
+// ---- Capture and the viewer chain ----
+
 void CScrapvaultView::JoinViewerChain() {
-    // A repeated initial update must not join again: the view would become its own next
-    // viewer and pass every notification to itself.
-    if (m_bReady) return;
+    // Never twice: the view would become its own next viewer and pass every notification
+    // to itself.
+    if (m_bInViewerChain) return;
     m_hNextViewer = ::SetClipboardViewer(m_hWnd);
     if (m_hNextViewer == m_hWnd) m_hNextViewer = nullptr;
+    m_bInViewerChain = true;
+}
+
+void CScrapvaultView::LeaveViewerChain() {
+    if (!m_bInViewerChain) return;
+    ::ChangeClipboardChain(m_hWnd, m_hNextViewer);
+    m_hNextViewer = nullptr;
+    m_bInViewerChain = false;
 }
 
 void CScrapvaultView::OnDrawClipboard() {
@@ -133,11 +180,207 @@ void CScrapvaultView::PassToNextViewer(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void CScrapvaultView::OnDestroy() {
+    SaveState();
     CView::OnDestroy();
-    ::ChangeClipboardChain(m_hWnd, m_hNextViewer);
+    LeaveViewerChain();
 }
 
-void CScrapvaultView::OnSysCommand(UINT, LPARAM) {
-    // The frame carries out every standard system command itself; the view's default handling
+void CScrapvaultView::SaveState() const {
+    SaveClippings();
+    SaveWindowPosition();
+    SaveSettings();
+}
+
+void CScrapvaultView::SaveForSessionEnd() {
+    SaveState();
+    LeaveViewerChain();
+}
+
+void CScrapvaultView::ResumeAfterSessionEnd() { JoinViewerChain(); }
+
+// ---- Commands on the clip list ----
+
+CString CScrapvaultView::TakeSelectedText() {
+    CString joined;
+    for (const int index : m_clipList.GetSelItems()) {
+        joined += m_clipList.GetText(index);
+        m_clipList.SetSel(index, FALSE);
+    }
+    return joined;
+}
+
+void CScrapvaultView::EnableButtons(BOOL enable) const {
+    if (enable) {
+        m_btnCopy.EnableWindow(TRUE);
+        m_btnEdit.EnableWindow(TRUE);
+        m_btnDelete.EnableWindow(TRUE);
+    } else {
+        m_btnEdit.EnableWindow(FALSE);
+        m_btnDelete.EnableWindow(FALSE);
+        m_btnCopy.EnableWindow(FALSE);
+    }
+}
+
+void CScrapvaultView::OnCopy() {
+    if (m_clipList.GetSelCount() <= 0) return;
+    m_bCopying = 1;
+    const CString joined = TakeSelectedText();
+    PutTextOnClipboard(joined);
+    m_bCopying = 0;
+    EnableButtons(FALSE);
+    if (m_settings.MinimizeOnCopy) AfxGetMainWnd()->ShowWindow(SW_MINIMIZE);
+}
+
+BOOL CScrapvaultView::PutTextOnClipboard(const CString& text) {
+    const std::size_t size = static_cast<std::size_t>(text.GetLength()) + 1;
+    OwnedGlobalBlock block(GMEM_MOVEABLE | GMEM_DDESHARE, size);
+    if (!block) return FALSE;
+    const GlobalLockScope locked(block.Get());
+    if (!locked.Data()) return TRUE;  // offered nothing: the block is freed with its owner
+    std::memcpy(locked.Data(), text.GetString(), size);
+    // The lock is released after the clipboard is closed.
+    const OpenClipboardScope clipboard(m_hWnd);
+    if (clipboard.IsOpen()) {
+        ::EmptyClipboard();
+        if (::SetClipboardData(CF_TEXT, block.Get())) block.Release();
+    }
+    return TRUE;
+}
+
+void CScrapvaultView::OnClipListDblClk() { OnCopy(); }
+
+void CScrapvaultView::DeleteSelection() {
+    const std::vector<int> selected = m_clipList.GetSelItems();
+    if (selected.empty()) return;
+    // From the highest index up, so the indices still to delete stay valid.
+    for (auto index = selected.rbegin(); index != selected.rend(); ++index) m_clipList.DeleteString(*index);
+    EnableButtons(FALSE);
+}
+
+void CScrapvaultView::OnDelete() { DeleteSelection(); }
+
+int CScrapvaultView::OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex) {
+    if (nKey == VK_DELETE) DeleteSelection();
+    return CWnd::OnVKeyToItem(nKey, pListBox, nIndex);
+}
+
+void CScrapvaultView::OnClipListSelChange() { EnableButtons(m_clipList.GetSelCount() > 0); }
+
+void CScrapvaultView::OnEdit() {
+    if (m_clipList.GetSelCount() <= 0) {
+        m_btnEdit.EnableWindow(FALSE);
+        return;
+    }
+    const CString joined = TakeSelectedText();
+    CEditTextDlg dialog(nullptr);
+    dialog.SetText(joined);
+    if (dialog.DoModal() == IDOK) m_clipList.InsertString(0, dialog.GetText());
+    EnableButtons(FALSE);
+}
+
+void CScrapvaultView::OnClearAllClippings() {
+    if (AfxMessageBox("Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
+        m_clipList.ResetContent();
+}
+
+void CScrapvaultView::OnSaveAllClippings() { SaveClippings(); }
+
+// ---- Settings, saved clippings and the window's place ----
+
+void CScrapvaultView::LoadSettings() {
+    m_settings = ::LoadSettings(Profile());
+    GetDocument()->SetConfirmExit(m_settings.ConfirmExit);
+    if (ApplyFirstRunRule(m_settings)) OnConfigure();
+}
+
+void CScrapvaultView::SaveSettings() const { ::SaveSettings(Profile(), m_settings); }
+
+void CScrapvaultView::OnConfigure() {
+    CConfigureDlg dialog;
+    m_settings.ConfirmOnWindowsExit = ReadConfirmOnWindowsExit(Profile());
+    dialog.SetSettings(m_settings);
+    if (dialog.DoModal() != IDOK) return;
+    m_settings = dialog.GetSettings();
+    GetDocument()->SetConfirmExit(m_settings.ConfirmExit);
+    SaveSettings();
+    AfxGetMainWnd()->SetWindowPos(m_settings.AlwaysOnTop ? &CWnd::wndTopMost : &CWnd::wndNoTopMost, 0, 0, 0, 0,
+                                  SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CScrapvaultView::LoadClippings() {
+    ::LoadClippings(Profile(), m_settings.NumberToSave,
+                    [this](const std::string& text) { m_clipList.AddString(text.c_str()); });
+}
+
+void CScrapvaultView::SaveClippings() const {
+    if (!m_clipList.m_hWnd || !::IsWindow(m_clipList.m_hWnd)) return;
+    const ClipListReader reader{[this] { return m_clipList.GetCount(); },
+                                [this](int index) { return m_clipList.GetText(index).str(); }};
+    ::SaveClippings(Profile(), reader, m_settings.RemoveDups != 0);
+}
+
+void CScrapvaultView::RestorePosition() const {
+    const StoredRect rect = ReadWindowRect(Profile());
+    AfxGetMainWnd()->SetWindowPos(m_settings.AlwaysOnTop ? &CWnd::wndTopMost : &CWnd::wndNoTopMost, rect.Left,
+                                  rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top, SWP_HIDEWINDOW);
+}
+
+void CScrapvaultView::SaveWindowPosition() const {
+    const CWnd* mainWnd = AfxGetMainWnd();
+    if (!mainWnd || !mainWnd->m_hWnd || mainWnd->IsIconic()) return;
+    RECT rect{};
+    mainWnd->GetWindowRect(&rect);
+    WriteWindowRect(Profile(), StoredRect{rect.left, rect.top, rect.right, rect.bottom});
+}
+
+// ---- Layout and the system menu ----
+
+void CScrapvaultView::OnSize(UINT nType, int cx, int cy) {
+    CFormView::OnSize(nType, cx, cy);
+    LayoutControls();
+}
+
+void CScrapvaultView::LayoutControls() {
+    if (!m_clipList.m_hWnd) return;
+    const ClipViewLayout layout = LayoutClipView(ClientSize(m_hWnd), ClientSize(m_btnCopy.m_hWnd));
+    Place(m_btnCopy, layout.copyButton, SWP_NOSIZE | SWP_NOZORDER);
+    Place(m_btnDelete, layout.deleteButton, SWP_NOSIZE | SWP_NOZORDER);
+    Place(m_btnEdit, layout.editButton, SWP_NOSIZE | SWP_NOZORDER);
+    Place(m_clipList, layout.clipList, SWP_NOZORDER);
+}
+
+void CScrapvaultView::OnInitMenu(CMenu* pMenu) {
+    if (pMenu) Default();
+    BuildSystemMenu();
+}
+
+void CScrapvaultView::BuildSystemMenu() {
+    CWnd* mainWnd = AfxGetMainWnd();
+    if (!mainWnd || !mainWnd->m_hWnd) return;
+    const CMenu systemMenu(::GetSystemMenu(mainWnd->m_hWnd, FALSE));
+    if (!systemMenu.m_hMenu) return;
+    // The platform's own items are counted once, before the program adds any, since their
+    // number differs between platforms.
+    if (m_nStandardSysMenuItems < 0) m_nStandardSysMenuItems = systemMenu.GetMenuItemCount();
+
+    // Everything after the standard items is the program's: removed, then built anew, so no
+    // entry outlives the clipping it stood for. Switched off, the next build only removes.
+    for (int count = systemMenu.GetMenuItemCount(); count > m_nStandardSysMenuItems; --count)
+        systemMenu.RemoveMenu(static_cast<UINT>(count - 1), MF_BYPOSITION);
+    if (!m_settings.SystemMenuClippings) return;
+
+    systemMenu.AppendMenu(MF_SEPARATOR);
+    const int entries = system_menu::EntryCount(m_clipList.GetCount());
+    for (int id = 1; id <= entries; ++id) {
+        const std::string label = system_menu::EntryLabel(m_clipList.GetText(id).str());
+        systemMenu.AppendMenu(MF_STRING, static_cast<UINT_PTR>(id), label.c_str());
+    }
+}
+
+void CScrapvaultView::OnSysCommand(UINT nID, LPARAM) {
+    // Every standard system command is the frame's to carry out; the view's default handling
     // would apply it to the view's own child window.
+    if (nID > static_cast<UINT>(system_menu::kMaxEntries)) return;
+    m_clipList.SetSel(static_cast<int>(nID), TRUE);
+    OnCopy();
 }

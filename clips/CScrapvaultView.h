@@ -6,6 +6,7 @@
 #include "framework/CListBox.h"
 #include "settings/ClipSettings.h"
 
+class CMenu;
 class CScrapvaultDoc;
 
 class CScrapvaultView : public CFormView {
@@ -16,6 +17,14 @@ public:
     // Puts one captured text at the top of the clip list, removing its newest exact
     // duplicate first when RemoveDups is on. The text stays the caller's.
     void AddClipping(const char* text);
+    // Copies the whole current selection to the clipboard, joined from the top down.
+    void OnCopy();
+
+    // The end of the session: what the view's destruction would save, saved now, and the view
+    // out of the viewer chain so the list stays as saved. ResumeAfterSessionEnd undoes the
+    // leaving when the session end is cancelled after all.
+    void SaveForSessionEnd();
+    void ResumeAfterSessionEnd();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -25,16 +34,48 @@ protected:
     static const MessageMap kMessageMap;
 
 private:
+    // Capture and the viewer chain.
     void OnDrawClipboard();
     void OnChangeCbChain(HWND hWndRemove, HWND hWndAfter);
     void OnDestroy();
-    void OnSysCommand(UINT nID, LPARAM lParam);
-
     void JoinViewerChain();
+    void LeaveViewerChain();
     void CaptureClipboard();
     // Passes a chain notification on. A next viewer that has stopped responding is skipped
     // rather than allowed to hang the program.
     void PassToNextViewer(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+    // Commands on the clip list.
+    void OnClipListDblClk();
+    void OnDelete();
+    int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);
+    void OnClipListSelChange();
+    void OnEdit();
+    void OnClearAllClippings();
+    void OnSaveAllClippings();
+    BOOL PutTextOnClipboard(const CString& text);
+    void DeleteSelection();
+    // The selected texts from the top down, joined with nothing between them; deselects them.
+    CString TakeSelectedText();
+    void EnableButtons(BOOL enable) const;
+
+    // Settings, saved clippings and the window's place.
+    void OnConfigure();
+    void LoadSettings();
+    void SaveSettings() const;
+    void LoadClippings();
+    void SaveClippings() const;
+    void RestorePosition() const;
+    void SaveWindowPosition() const;
+    void SaveState() const;
+
+    // Layout and the system menu.
+    void OnSize(UINT nType, int cx, int cy);
+    void LayoutControls();
+    void OnInitMenu(CMenu* pMenu);
+    void BuildSystemMenu();
+    void OnSysCommand(UINT nID, LPARAM lParam);
+
     CScrapvaultDoc* GetDocument() const;
 
     HWND m_hNextViewer = nullptr;
@@ -45,6 +86,10 @@ private:
     CButton m_btnCopy;
     CButton m_btnDelete;
     CButton m_btnEdit;
+    // Whether the view is in the viewer chain: it joins once, and leaves early at a session end.
+    bool m_bInViewerChain = false;
+    // The number of items the system menu had before the program added any; -1 until known.
+    int m_nStandardSysMenuItems = -1;
 
     // 1 while a capture reads the clipboard, for the whole process.
     static int s_bCapturing;

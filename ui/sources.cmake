@@ -4,4 +4,5 @@ set(UI_PURE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ControlLayout.cpp
 )
 set(UI_WIN32_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CEditTextDlg.cpp
 )
