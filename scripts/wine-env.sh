@@ -1,0 +1,15 @@
+# Sourced by the Wine scripts: picks the Wine loader for the architecture that
+# scripts/wine-arch.sh reports and exports it as SCRAPVAULT_WINE_LOADER.
+# /usr/bin/wine always prefers the 32-bit loader when it is installed, even where
+# the kernel cannot run it, so the 64-bit loader is called by its own path.
+
+SCRAPVAULT_WINE_ARCH=$("$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh")
+export SCRAPVAULT_WINE_ARCH
+if [ "$SCRAPVAULT_WINE_ARCH" = win64 ]; then
+  SCRAPVAULT_WINE_LOADER=/usr/lib/wine/wine64
+  # Processes that a Windows program starts are started by this loader as well.
+  export WINELOADER=$SCRAPVAULT_WINE_LOADER
+else
+  SCRAPVAULT_WINE_LOADER=wine
+fi
+export SCRAPVAULT_WINE_LOADER
