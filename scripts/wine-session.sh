@@ -22,12 +22,12 @@ if [ "$#" -eq 0 ]; then
 fi
 
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb-lib.sh"
 for tool in "$SCRAPVAULT_WINE_LOADER" wineserver Xvfb xdpyinfo; do
   command -v "$tool" >/dev/null || { echo "wine-session: '$tool' not found; run scripts/install-deps.sh" >&2; exit 2; }
 done
 
 session_dir=$(mktemp -d /tmp/scrapvault-wine.XXXXXX)
-xvfb_pid=""
 wineserver_started=""
 
 teardown() {
@@ -40,10 +40,7 @@ teardown() {
     # must not be removed under its feet.
     WINEPREFIX="$session_dir/prefix" timeout 10 wineserver -w >/dev/null 2>&1
   fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  stop_xvfb
   if [ "${SCRAPVAULT_KEEP_WINE:-0}" = 1 ]; then
     echo "wine-session: kept $session_dir" >&2
   else
@@ -55,41 +52,7 @@ trap teardown EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-display_candidates() {
-  local spec=${SCRAPVAULT_DISPLAYS:-60-99} part
-  for part in ${spec//,/ }; do
-    if [[ $part == *-* ]]; then seq "${part%-*}" "${part#*-}"; else echo "$part"; fi
-  done
-}
-
-# Start Xvfb on the first display number that has neither a lock file nor a socket.
-# Another Xvfb may take the same number between the check and the start; then ours
-# exits at once and the next number is tried.
-start_xvfb() {
-  local n i
-  for n in $(display_candidates); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$session_dir/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for i in $(seq 1 100); do
-      if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-        break
-      fi
-      if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
-  done
-  echo "wine-session: no free X display in ${SCRAPVAULT_DISPLAYS:-60-99}" >&2
-  return 1
-}
-
-start_xvfb
+start_xvfb "$session_dir"
 
 export WINEPREFIX="$session_dir/prefix"
 export WINEARCH=$SCRAPVAULT_WINE_ARCH
@@ -105,7 +68,14 @@ started_ms=$(( $(date +%s%N) / 1000000 ))
 mkdir -p "$WINEPREFIX"
 wineserver -p
 wineserver_started=1
-"$SCRAPVAULT_WINE_LOADER" wineboot -i >"$session_dir/wineboot.log" 2>&1
+# In a 64-bit prefix wineboot also sets up the 32-bit side by starting Wine's 32-bit
+# loader: where the kernel refuses i386 programs that fails at once; where they run
+# through a CPU emulator (qemu-i386 in binfmt_misc) it works but adds a minute or more.
+if ! "$SCRAPVAULT_WINE_LOADER" wineboot -i >"$session_dir/wineboot.log" 2>&1; then
+  echo "wine-session: wineboot failed in $WINEPREFIX:" >&2
+  tail -n 20 "$session_dir/wineboot.log" >&2
+  exit 1
+fi
 # Without a window manager, Wine waits up to 2 s for every managed window that is
 # hidden or destroyed. Unmanaged windows need no such round trip.
 "$SCRAPVAULT_WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
