@@ -13,35 +13,36 @@ namespace harness {
 namespace {
 
 // The list box of the clip view: a descendant of the main window with the list's id.
+// (Enumeration callbacks are named functions: on i686 they must be CALLBACK, which a
+// lambda's conversion to a function pointer is not.)
+BOOL CALLBACK FindClipListChild(HWND window, LPARAM found)
+{
+    if (GetDlgCtrlID(window) == IDC_CLIP_LIST && ClassName(window) == "ListBox") {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindClipList(HWND mainWindow)
 {
-    struct Search {
-        HWND found;
-    } search{nullptr};
-    EnumChildWindows(
-        mainWindow,
-        [](HWND window, LPARAM parameter) -> BOOL {
-            if (GetDlgCtrlID(window) == IDC_CLIP_LIST && ClassName(window) == "ListBox") {
-                reinterpret_cast<Search*>(parameter)->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    EnumChildWindows(mainWindow, FindClipListChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+BOOL CALLBACK CollectMainWindow(HWND window, LPARAM found)
+{
+    if (WindowText(window) == kMainWindowCaption)
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
 }
 
 // Top-level windows of any process captioned as the program's main window.
 std::vector<HWND> MainWindowsOfAnyProcess()
 {
     std::vector<HWND> found;
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            if (WindowText(window) == kMainWindowCaption)
-                reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumWindows(CollectMainWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

@@ -214,23 +214,30 @@ std::string ClassName(HWND window)
     return name;
 }
 
+namespace {
+
+struct TopLevelSearch {
+    DWORD processId;
+    const std::string& caption;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevelWindow(HWND window, LPARAM parameter)
+{
+    auto& search = *reinterpret_cast<TopLevelSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && WindowText(window) == search.caption)
+        search.found.push_back(window);
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, const std::string& caption)
 {
-    struct Search {
-        DWORD processId;
-        const std::string& caption;
-        std::vector<HWND> found;
-    } search{processId, caption, {}};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == search.processId && WindowText(window) == search.caption)
-                search.found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TopLevelSearch search{processId, caption, {}};
+    EnumWindows(CollectTopLevelWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
