@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/AppMessages.h"
+#include "clips/CScrapvaultView.h"
 #include "framework/CMenu.h"
 #include "framework/CView.h"
 #include "framework/CWinApp.h"
@@ -12,6 +13,7 @@ const MessageEntry CMainFrame::kMessages[] = {
     onCommand<&CMainFrame::OnHelpTopics>(ID_HELP),
     onInitMenu<&CMainFrame::OnInitMenu>(),
     onSysCommand<&CMainFrame::OnSysCommand>(),
+    onEndSession<&CMainFrame::OnEndSession>(),
 };
 const MessageMap CMainFrame::kMessageMap{&CFrameWnd::kMessageMap, kMessages};
 
@@ -38,4 +40,10 @@ void CMainFrame::OnInitMenu(CMenu* menu) {
 void CMainFrame::OnSysCommand(UINT id, LPARAM lParam) {
     if (CView* view = GetActiveView()) view->SendMessage(WM_SYSCOMMAND, id, lParam);
     CFrameWnd::OnSysCommand(id, lParam);
+}
+
+void CMainFrame::OnEndSession(BOOL bEnding) {
+    CFrameWnd::OnEndSession(bEnding);
+    if (bEnding) return;
+    if (auto* view = static_cast<CScrapvaultView*>(GetActiveView())) view->ResumeAfterSessionEnd();
 }

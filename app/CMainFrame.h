@@ -22,4 +22,6 @@ private:
     void OnHelpTopics();
     void OnInitMenu(CMenu* menu);
     void OnSysCommand(UINT id, LPARAM lParam);
+    // A session end that another program cancelled: the view carries on as before the query.
+    void OnEndSession(BOOL bEnding);
 };

@@ -8,6 +8,7 @@
 #include "app/CScrapvaultDoc.h"
 #include "clips/CScrapvaultView.h"
 #include "framework/CSingleDocTemplate.h"
+#include "settings/ClipSettings.h"
 #include "ui/resource.h"
 
 const MessageEntry CScrapvaultApp::kMessages[] = {
@@ -30,6 +31,16 @@ BOOL CScrapvaultApp::InitInstance() {
 }
 
 int CScrapvaultApp::ExitInstance() { return 0; }
+
+BOOL CScrapvaultApp::SaveAllModified() {
+    // Read now, not from the view's copy: the stored value is the one the user last confirmed.
+    if (ReadConfirmOnWindowsExit(Profile()) && AfxMessageBox("Confirm Exit", MB_YESNO) == IDNO) return FALSE;
+    // The view's save work runs directly rather than through WM_DESTROY, which would empty the
+    // real list box before the session really ends.
+    if (auto* frame = static_cast<CFrameWnd*>(m_pMainWnd))
+        if (auto* view = static_cast<CScrapvaultView*>(frame->GetActiveView())) view->SaveForSessionEnd();
+    return CWinApp::SaveAllModified();
+}
 
 HWND CScrapvaultApp::FindEarlierInstance() {
     // One byte more than the caption, so a caption with anything added does not match.

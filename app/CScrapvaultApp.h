@@ -7,6 +7,9 @@ public:
     BOOL InitInstance() override;
     // The exit code is 0 in every case; the framework's standard settings are never written back.
     int ExitInstance() override;
+    // The end of the Windows session: asks "Confirm Exit" when ConfirmOnWindowsExit is stored
+    // on, then saves what the view's destruction would save.
+    BOOL SaveAllModified() override;
 
 protected:
     const MessageMap* GetMessageMap() const override { return &kMessageMap; }
