@@ -1,8 +1,9 @@
 #include "settings/ClipArchive.h"
 
-#include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include "framework/ProfileStore.h"
 
@@ -29,26 +30,30 @@ void LoadClippings(ProfileStore& profile, std::int32_t numberToSave,
 
 void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool removeDups)
 {
+    // The list is read whole before the first write: under Wine, registry calls made back to back
+    // run measurably faster than calls interleaved with list reads, and a save at the end of a
+    // session has little time. Nothing can change the list in between; the save runs on its thread.
+    std::vector<std::string> items;
+    for (int index = 0; index < list.count(); ++index)
+        items.push_back(list.textAt(index));
+
+    std::vector<const std::string*> kept;
+    kept.reserve(items.size());
+    std::unordered_set<std::string_view> seen;
+    if (removeDups)
+        seen.reserve(items.size());
+    for (const std::string& text : items) {
+        if (removeDups && !seen.insert(text).second)
+            continue;
+        if (!text.empty())
+            kept.push_back(&text);
+    }
+
     // Write results are ignored on purpose: a failed write leaves that entry as it was and the
     // save goes on with the next.
     const HeldSection held(profile, kLastClipsSection);
-    std::unordered_set<std::string> seen;
-    if (removeDups)
-        seen.reserve(static_cast<std::size_t>(std::max(list.count(), 0)));
     int number = 0;
-    for (int index = 0; index < list.count(); ++index) {
-        std::string text = list.textAt(index);
-        const std::string* written = &text;
-        if (removeDups) {
-            const auto [entry, isNew] = seen.insert(std::move(text));
-            if (!isNew)
-                continue;
-            written = &*entry;
-        }
-        if (written->empty())
-            continue;
-        profile.WriteString(kLastClipsSection, ClipKey(number).c_str(), written->c_str());
-        ++number;
-    }
+    for (const std::string* text : kept)
+        profile.WriteString(kLastClipsSection, ClipKey(number++).c_str(), text->c_str());
     profile.WriteString(kLastClipsSection, ClipKey(number).c_str(), "");
 }

@@ -22,8 +22,7 @@ void LoadClippings(ProfileStore& profile, std::int32_t numberToSave,
                    const std::function<void(const std::string& text)>& append);
 
 // The clip list as the save sees it: its item count and a copy of one item's text, item 0 the
-// newest. The count is asked again after every item, so a list that changes under the save
-// (it cannot, the save runs on the list's own thread) would be followed rather than overrun.
+// newest. The save reads every item once, asking the count again after each, before it writes.
 struct ClipListReader {
     std::function<int()> count;
     std::function<std::string(int index)> textAt;
@@ -33,5 +32,6 @@ struct ClipListReader {
 // at the next number. Empty items use no number. With removeDups, an item whose whole text equals
 // (byte for byte, case-sensitive) that of any item above it is passed over, so of every group of
 // equal texts only the one nearest the top is written; the texts seen are kept in a hash set
-// rather than compared pair by pair. NumberToSave does not limit the save.
+// rather than compared pair by pair. NumberToSave does not limit the save. The section is held
+// open across all the writes.
 void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool removeDups);
