@@ -6,6 +6,8 @@
 //   profile_bench.exe [items]      (default 32767 distinct clippings of about 80 bytes)
 //
 // Works under HKCU\Software\ScrapvaultBench-<pid>, removed again at the end.
+// Links with settings/ClipArchive.cpp and framework/RegistryProfile.cpp (the scrapvault_logic and
+// scrapvault_framework libraries) and the system's advapi32 and user32.
 
 #include <windows.h>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -17,7 +18,7 @@ public:
     struct Access {
         std::string section;
         std::string key;
-        std::optional<Value> written; // empty for a read
+        std::optional<Value> written; // empty for a read or a removal
         std::string heldSection;      // the section held at the time, "" when none
     };
 
@@ -74,6 +75,16 @@ public:
 
     bool WriteString(const char* section, const char* key, const char* text) override
     {
+        if (key == nullptr) {
+            Record(section, "", std::nullopt);
+            for (auto entry = m_values.begin(); entry != m_values.end();)
+                entry = entry->first.first == section ? m_values.erase(entry) : std::next(entry);
+            return true;
+        }
+        if (text == nullptr) {
+            Record(section, key, std::nullopt);
+            return m_values.erase({section, key}) > 0;
+        }
         Record(section, key, Value(std::string(text)));
         m_values[{section, key}] = std::string(text);
         return true;
