@@ -166,6 +166,7 @@ protected:
         ASSERT_NE(m_window, nullptr);
         m_list = GetDlgItem(m_window, 1000);
         m_log = GetDlgItem(m_window, 1001);
+        ASSERT_NE(GetDlgItem(m_window, 1002), nullptr);
         ASSERT_TRUE(WaitUntilIdle(m_window));
     }
 

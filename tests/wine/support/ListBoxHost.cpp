@@ -87,10 +87,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, kWindowClass, kCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 280,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(0, kWindowClass, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 280, nullptr,
+                                  nullptr, instance, nullptr);
     if (window == nullptr)
         return 1;
+    // The caption is what the tests wait for, so it comes when the controls are all there.
+    SetWindowTextA(window, kCaption);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

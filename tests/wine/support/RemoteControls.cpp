@@ -53,6 +53,19 @@ INPUT KeyInput(UINT virtualKey, bool up)
     return input;
 }
 
+// Waits until the window's thread has handled the messages just posted to it. A thread
+// handles every message sent to it before it takes the next posted one, so one sent
+// WM_NULL proves nothing about posted messages; each further round trip proves at least
+// one more of them handled. Messages the handling posts in turn (WM_CHAR after a key,
+// say) are covered by the second round per message.
+void WaitUntilPostedAreHandled(HWND window, int postedMessages)
+{
+    for (int round = 0; round < 2 * postedMessages + 1; ++round) {
+        if (!WaitUntilIdle(window))
+            return;
+    }
+}
+
 }  // namespace
 
 bool WaitUntilIdle(HWND window, Milliseconds timeout)
@@ -118,7 +131,7 @@ void SelectItems(HWND list, const std::vector<int>& indices)
         SendWithTimeoutW(list, LB_SETSEL, TRUE, index);
     const HWND parent = GetParent(list);
     PostMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    WaitUntilIdle(parent);
+    WaitUntilPostedAreHandled(parent, 1);
 }
 
 void ClickListItem(HWND list, int index, ClickModifier modifier)
@@ -127,7 +140,7 @@ void ClickListItem(HWND list, int index, ClickModifier modifier)
     const WPARAM keys = ModifierKeys(modifier);
     PostMessageA(list, WM_LBUTTONDOWN, keys | MK_LBUTTON, point);
     PostMessageA(list, WM_LBUTTONUP, keys, point);
-    WaitUntilIdle(list);
+    WaitUntilPostedAreHandled(list, 2);
 }
 
 void DoubleClickListItem(HWND list, int index)
@@ -137,20 +150,20 @@ void DoubleClickListItem(HWND list, int index)
     PostMessageA(list, WM_LBUTTONUP, 0, point);
     PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
     PostMessageA(list, WM_LBUTTONUP, 0, point);
-    WaitUntilIdle(list);
+    WaitUntilPostedAreHandled(list, 4);
 }
 
 void ClickButton(HWND button)
 {
     const HWND parent = GetParent(button);
     PostMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    WaitUntilIdle(parent);
+    WaitUntilPostedAreHandled(parent, 1);
 }
 
 void SendCommand(HWND window, int commandId)
 {
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
-    WaitUntilIdle(window);
+    WaitUntilPostedAreHandled(window, 1);
 }
 
 void PressKey(HWND control, UINT virtualKey)
@@ -160,7 +173,7 @@ void PressKey(HWND control, UINT virtualKey)
     const LPARAM up = down | (LPARAM{1} << 30) | (LPARAM{1} << 31);
     PostMessageA(control, WM_KEYDOWN, virtualKey, down);
     PostMessageA(control, WM_KEYUP, virtualKey, up);
-    WaitUntilIdle(control);
+    WaitUntilPostedAreHandled(control, 2);
 }
 
 bool FocusControl(HWND control, Milliseconds timeout)
@@ -195,7 +208,7 @@ void TypeKey(UINT virtualKey, const std::vector<UINT>& modifiers)
         inputs.push_back(KeyInput(*modifier, true));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     if (HWND foreground = GetForegroundWindow())
-        WaitUntilIdle(foreground);
+        WaitUntilPostedAreHandled(foreground, static_cast<int>(inputs.size()));
 }
 
 std::string WindowText(HWND window)

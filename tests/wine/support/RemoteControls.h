@@ -10,8 +10,10 @@
 
 namespace harness {
 
-// Returns once the window's thread has handled everything sent or posted to it before
-// (a modal dialog or message box it opened counts as idle). False on timeout.
+// Returns once the window's thread has handled everything SENT to it before and is back
+// in a message loop (a modal dialog or message box it opened counts). Messages posted to
+// it may still be waiting: the helpers below that post wait for those themselves.
+// False on timeout.
 bool WaitUntilIdle(HWND window, Milliseconds timeout = kDefaultTimeout);
 
 // --- List box ---------------------------------------------------------------------------
@@ -39,14 +41,15 @@ void DoubleClickListItem(HWND list, int index);
 
 // --- Buttons and commands ---------------------------------------------------------------
 // Posts WM_COMMAND(BN_CLICKED) to the button's parent, as a click does, and waits until
-// the parent's thread is idle again.
+// the parent's thread has handled it (or opened a modal window while handling it).
 void ClickButton(HWND button);
 // Posts a menu or accelerator command (WM_COMMAND with notification 0) to the window.
 void SendCommand(HWND window, int commandId);
 
 // --- Keys -------------------------------------------------------------------------------
 // Posts WM_KEYDOWN and WM_KEYUP for the virtual key to the control and waits until its
-// thread is idle. The keyboard state is not changed, so modifiers are not seen.
+// thread has handled them. They pass the program's message loop (and its accelerator
+// table) like typed keys, but the keyboard state is not changed, so modifiers are not seen.
 void PressKey(HWND control, UINT virtualKey);
 
 // Brings the window's top-level window to the foreground and focuses the control; the
