@@ -4,6 +4,7 @@
 
 #include "app/CScrapvaultDoc.h"
 #include "clips/CaptureRules.h"
+#include "clips/ClipInsertion.h"
 #include "clips/ClipboardAccess.h"
 #include "clips/SystemMenuEntries.h"
 #include "framework/CDataExchange.h"
@@ -157,13 +158,7 @@ void CScrapvaultView::CaptureClipboard() {
 }
 
 void CScrapvaultView::AddClipping(const char* text) {
-    if (m_settings.RemoveDups) {
-        const int duplicate = capture::FindNewestExactDuplicate(
-            text, [this, text](int after) { return m_clipList.FindStringExact(after, text); },
-            [this](int index) { return m_clipList.GetText(index); });
-        if (duplicate >= 0) m_clipList.DeleteString(duplicate);
-    }
-    m_clipList.InsertString(0, text);
+    InsertClipping(m_clipList, m_census, text, m_settings.RemoveDups != 0);
 }
 
 void CScrapvaultView::OnChangeCbChain(HWND hWndRemove, HWND hWndAfter) {
@@ -253,7 +248,10 @@ void CScrapvaultView::DeleteSelection() {
     const std::vector<int> selected = m_clipList.GetSelItems();
     if (selected.empty()) return;
     // From the highest index up, so the indices still to delete stay valid.
-    for (auto index = selected.rbegin(); index != selected.rend(); ++index) m_clipList.DeleteString(*index);
+    for (auto index = selected.rbegin(); index != selected.rend(); ++index) {
+        m_census.Remove(m_clipList.GetText(*index).str());
+        m_clipList.DeleteString(*index);
+    }
     EnableButtons(FALSE);
 }
 
@@ -274,13 +272,15 @@ void CScrapvaultView::OnEdit() {
     const CString joined = TakeSelectedText();
     CEditTextDlg dialog(nullptr);
     dialog.SetText(joined);
-    if (dialog.DoModal() == IDOK) m_clipList.InsertString(0, dialog.GetText());
+    if (dialog.DoModal() == IDOK && m_clipList.InsertString(0, dialog.GetText()) >= 0) m_census.Add(dialog.GetText());
     EnableButtons(FALSE);
 }
 
 void CScrapvaultView::OnClearAllClippings() {
-    if (AfxMessageBox("Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES)
+    if (AfxMessageBox("Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
         m_clipList.ResetContent();
+        m_census.Clear();
+    }
 }
 
 void CScrapvaultView::OnSaveAllClippings() { SaveClippings(); }
@@ -309,7 +309,9 @@ void CScrapvaultView::OnConfigure() {
 
 void CScrapvaultView::LoadClippings() {
     ::LoadClippings(Profile(), m_settings.NumberToSave,
-                    [this](const std::string& text) { m_clipList.AddString(text.c_str()); });
+                    [this](const std::string& text) {
+                        if (m_clipList.AddString(text.c_str()) >= 0) m_census.Add(text);
+                    });
 }
 
 void CScrapvaultView::SaveClippings() const {

@@ -1,6 +1,7 @@
 #pragma once
 // The clip view: the form with the clip list and its buttons, the program's clipboard viewer,
 // and the home of nearly all of the program's behaviour.
+#include "clips/ClipTextCensus.h"
 #include "framework/CButton.h"
 #include "framework/CFormView.h"
 #include "framework/CListBox.h"
@@ -86,6 +87,8 @@ private:
     CButton m_btnCopy;
     CButton m_btnDelete;
     CButton m_btnEdit;
+    // The texts in the clip list by hash, kept with every change of the list.
+    ClipTextCensus m_census;
     // Whether the view is in the viewer chain: it joins once, and leaves early at a session end.
     bool m_bInViewerChain = false;
     // The number of items the system menu had before the program added any; -1 until known.

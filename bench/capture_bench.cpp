@@ -1,0 +1,212 @@
+// How much one capture costs with 0, 1,000 and 32,767 clippings in the list, RemoveDups on and
+// off: in-process (the list work of a capture on a real list box, plus reading the clipboard)
+// and end to end (from another program's CloseClipboard to the notification leaving the real
+// program, which passes it on only after the capture). Prints its figures.
+//
+//   capture_bench [path\to\scrapvault.exe]     (without a path only the in-process part runs)
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "clips/ClipInsertion.h"
+#include "framework/RegKey.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+constexpr int kListSizes[] = {0, 1000, 32767};
+constexpr int kSamples = 25;
+
+double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+std::string ClippingText(int n) { return "clipping number " + std::to_string(n) + " with some words after it"; }
+
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void PutText(const std::string& text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<char*>(GlobalLock(block)));
+    GlobalUnlock(block);
+    while (!OpenClipboard(nullptr)) Sleep(1);
+    EmptyClipboard();
+    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+}
+
+std::string ReadText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format)) {
+    }
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+            text = bytes;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The list work and the clipboard read of one capture, on a list box like the program's.
+void MeasureInProcess() {
+    std::printf("in-process: list work and clipboard read of one capture (median of %d)\n", kSamples);
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr, nullptr, nullptr);
+    for (const int size : kListSizes) {
+        for (const bool removeDups : {false, true}) {
+            HWND box = CreateWindowExA(0, "LISTBOX", "",
+                                       WS_CHILD | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT, 0,
+                                       0, 200, 200, parent, nullptr, nullptr, nullptr);
+            CListBox list;
+            list.Attach(box);
+            ClipTextCensus census;
+            for (int n = size - 1; n >= 0; --n) {
+                list.AddString(ClippingText(n).c_str());
+                census.Add(ClippingText(n));
+            }
+            std::vector<double> fresh, duplicate;
+            for (int sample = 0; sample < kSamples; ++sample) {
+                PutText("a new text " + std::to_string(sample));
+                auto start = Clock::now();
+                InsertClipping(list, census, ReadText().c_str(), removeDups);
+                fresh.push_back(Milliseconds(Clock::now() - start));
+                // The worst duplicate: the oldest item, found only after passing every other.
+                const int last = list.GetCount() - 1;
+                PutText(list.GetText(last).str());
+                start = Clock::now();
+                InsertClipping(list, census, ReadText().c_str(), removeDups);
+                duplicate.push_back(Milliseconds(Clock::now() - start));
+            }
+            std::printf("  %6d items, RemoveDups %d: new text %8.3f ms, text equal to the oldest item %8.3f ms\n",
+                        size, removeDups ? 1 : 0, Median(fresh), Median(duplicate));
+            DestroyWindow(box);
+        }
+    }
+    DestroyWindow(parent);
+}
+
+// A clipboard viewer of the benchmark standing behind the program: its notification marks
+// the end of the program's capture.
+LONG g_notifications = 0;
+HWND g_next = nullptr;
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DRAWCLIPBOARD:
+        ++g_notifications;
+        if (g_next) SendMessageA(g_next, message, wParam, lParam);
+        return 0;
+    case WM_CHANGECBCHAIN:
+        if (reinterpret_cast<HWND>(wParam) == g_next)
+            g_next = reinterpret_cast<HWND>(lParam);
+        else if (g_next)
+            SendMessageA(g_next, message, wParam, lParam);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void SeedProfile(int size, bool removeDups) {
+    RegKey::DeleteTree(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault");
+    RegKey configure = RegKey::Create(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault\\Configure", KEY_WRITE);
+    const DWORD values[] = {static_cast<DWORD>(std::max(size, 1)), removeDups ? 1u : 0u, 0u};
+    const char* names[] = {"NumberToSave", "RemoveDups", "ConfirmExit"};
+    for (int i = 0; i < 3; ++i)
+        RegSetValueExA(configure.Get(), names[i], 0, REG_DWORD, reinterpret_cast<const BYTE*>(&values[i]), 4);
+    RegKey clips = RegKey::Create(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault\\LastClips", KEY_WRITE);
+    for (int n = 0; n <= size; ++n) {
+        char key[16];
+        std::snprintf(key, sizeof key, "CLIP %02d", n);
+        const std::string text = n < size ? ClippingText(n) : std::string();
+        RegSetValueExA(clips.Get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>(text.size() + 1));
+    }
+}
+
+bool WaitFor(LONG count, int timeoutMs) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (g_notifications < count) {
+        if (Clock::now() > deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        PumpPending();
+    }
+    return true;
+}
+
+void MeasureEndToEnd(const char* program) {
+    std::printf("end to end: another program's CloseClipboard to the notification leaving the program (median of %d)\n",
+                kSamples);
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = ViewerProc;
+    windowClass.lpszClassName = "CaptureBenchViewer";
+    RegisterClassA(&windowClass);
+    for (const int size : kListSizes) {
+        for (const bool removeDups : {false, true}) {
+            SeedProfile(size, removeDups);
+            HWND viewer = CreateWindowExA(0, "CaptureBenchViewer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
+                                          nullptr);
+            g_notifications = 0;
+            g_next = SetClipboardViewer(viewer);
+            WaitFor(1, 2000);
+
+            STARTUPINFOA startup{};
+            startup.cb = sizeof startup;
+            PROCESS_INFORMATION process{};
+            std::string commandLine = std::string("\"") + program + "\"";
+            if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                &process)) {
+                std::printf("  cannot start %s\n", program);
+                return;
+            }
+            HWND mainWindow = nullptr;
+            for (int wait = 0; wait < 6000 && !(mainWindow && IsWindowVisible(mainWindow)); ++wait) {
+                mainWindow = FindWindowA(nullptr, "Scrapvault");
+                PumpPending();
+                Sleep(10);
+            }
+            WaitForInputIdle(process.hProcess, 60000);
+            std::vector<double> samples;
+            for (int sample = 0; sample < kSamples && mainWindow; ++sample) {
+                const LONG before = g_notifications;
+                HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 64);
+                std::snprintf(static_cast<char*>(GlobalLock(block)), 64, "end to end %d", sample);
+                GlobalUnlock(block);
+                while (!OpenClipboard(viewer)) Sleep(1);
+                EmptyClipboard();
+                SetClipboardData(CF_TEXT, block);
+                const auto start = Clock::now();
+                CloseClipboard();
+                if (!WaitFor(before + 1, 30000)) break;
+                samples.push_back(Milliseconds(Clock::now() - start));
+            }
+            std::printf("  %6d items, RemoveDups %d: %8.3f ms\n", size, removeDups ? 1 : 0, Median(samples));
+            PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+            if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+            CloseHandle(process.hThread);
+            CloseHandle(process.hProcess);
+            ChangeClipboardChain(viewer, g_next);
+            DestroyWindow(viewer);
+        }
+    }
+    RegKey::DeleteTree(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault");
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    MeasureInProcess();
+    if (argc > 1) MeasureEndToEnd(argv[1]);
+    return 0;
+}
