@@ -7,8 +7,8 @@
 xvfb_pid=""
 
 xvfb_display_candidates() {
-  local spec=${SCRAPVAULT_DISPLAYS:-60-99} part
-  for part in ${spec//,/ }; do
+  local ranges=${SCRAPVAULT_DISPLAYS:-60-99} part
+  for part in ${ranges//,/ }; do
     if [[ $part == *-* ]]; then seq "${part%-*}" "${part#*-}"; else echo "$part"; fi
   done
 }
