@@ -223,7 +223,8 @@ void CScrapvaultView::OnCopy() {
     PutTextOnClipboard(joined);
     m_bCopying = 0;
     EnableButtons(FALSE);
-    if (m_settings.MinimizeOnCopy) AfxGetMainWnd()->ShowWindow(SW_MINIMIZE);
+    if (m_settings.MinimizeOnCopy)
+        if (const CWnd* mainWnd = AfxGetMainWnd()) mainWnd->ShowWindow(SW_MINIMIZE);
 }
 
 BOOL CScrapvaultView::PutTextOnClipboard(const CString& text) {
@@ -303,8 +304,9 @@ void CScrapvaultView::OnConfigure() {
     m_settings = dialog.GetSettings();
     GetDocument()->SetConfirmExit(m_settings.ConfirmExit);
     SaveSettings();
-    AfxGetMainWnd()->SetWindowPos(m_settings.AlwaysOnTop ? &CWnd::wndTopMost : &CWnd::wndNoTopMost, 0, 0, 0, 0,
-                                  SWP_NOMOVE | SWP_NOSIZE);
+    if (const CWnd* mainWnd = AfxGetMainWnd())
+        mainWnd->SetWindowPos(m_settings.AlwaysOnTop ? &CWnd::wndTopMost : &CWnd::wndNoTopMost, 0, 0, 0, 0,
+                              SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void CScrapvaultView::LoadClippings() {
@@ -323,8 +325,11 @@ void CScrapvaultView::SaveClippings() const {
 
 void CScrapvaultView::RestorePosition() const {
     const StoredRect rect = ReadWindowRect(Profile());
-    AfxGetMainWnd()->SetWindowPos(m_settings.AlwaysOnTop ? &CWnd::wndTopMost : &CWnd::wndNoTopMost, rect.Left,
-                                  rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top, SWP_HIDEWINDOW);
+    const CWnd* mainWnd = AfxGetMainWnd();
+    if (!mainWnd) return;
+    // Passed on as stored: the platform decides what a negative width or an off-screen place means.
+    mainWnd->SetWindowPos(m_settings.AlwaysOnTop ? &CWnd::wndTopMost : &CWnd::wndNoTopMost, rect.Left, rect.Top,
+                          rect.Right - rect.Left, rect.Bottom - rect.Top, SWP_HIDEWINDOW);
 }
 
 void CScrapvaultView::SaveWindowPosition() const {
