@@ -1,5 +1,8 @@
 #include "clips/CScrapvaultView.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "app/CScrapvaultDoc.h"
@@ -65,6 +68,12 @@ PixelSize ClientSize(HWND window) {
     RECT rect{};
     ::GetClientRect(window, &rect);
     return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// far - near without overflowing: a corrupted profile may hold any two numbers.
+int Extent(std::int32_t from, std::int32_t to) {
+    const long long extent = static_cast<long long>(to) - from;
+    return static_cast<int>(std::clamp<long long>(extent, INT_MIN, INT_MAX));
 }
 
 void Place(const CWnd& control, const ControlPlacement& at, UINT flags) {
@@ -329,7 +338,7 @@ void CScrapvaultView::RestorePosition() const {
     if (!mainWnd) return;
     // Passed on as stored: the platform decides what a negative width or an off-screen place means.
     mainWnd->SetWindowPos(m_settings.AlwaysOnTop ? &CWnd::wndTopMost : &CWnd::wndNoTopMost, rect.Left, rect.Top,
-                          rect.Right - rect.Left, rect.Bottom - rect.Top, SWP_HIDEWINDOW);
+                          Extent(rect.Left, rect.Right), Extent(rect.Top, rect.Bottom), SWP_HIDEWINDOW);
 }
 
 void CScrapvaultView::SaveWindowPosition() const {
