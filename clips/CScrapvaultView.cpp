@@ -17,6 +17,7 @@
 #include "settings/ClipArchive.h"
 #include "settings/StoredRect.h"
 #include "ui/CEditTextDlg.h"
+#include "ui/ClientSize.h"
 #include "ui/ControlLayout.h"
 #include "ui/resource.h"
 
@@ -64,11 +65,6 @@ bool ReadClipboardText(HWND owner, unsigned format, std::string& text) {
 
 ProfileStore& Profile() { return AfxGetApp()->Profile(); }
 
-PixelSize ClientSize(HWND window) {
-    RECT rect{};
-    ::GetClientRect(window, &rect);
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
 
 // far - near without overflowing: a corrupted profile may hold any two numbers.
 int Extent(std::int32_t from, std::int32_t to) {

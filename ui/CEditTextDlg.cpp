@@ -2,15 +2,8 @@
 
 #include "framework/CDataExchange.h"
 #include "ui/ControlLayout.h"
+#include "ui/ClientSize.h"
 #include "ui/resource.h"
-
-namespace {
-PixelSize ClientSize(HWND window) {
-    RECT rect{};
-    ::GetClientRect(window, &rect);
-    return {rect.right - rect.left, rect.bottom - rect.top};
-}
-}  // namespace
 
 const MessageEntry CEditTextDlg::kMessages[] = {
     onSize<&CEditTextDlg::OnSize>(),
