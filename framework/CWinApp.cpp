@@ -50,14 +50,18 @@ CWinApp::~CWinApp() {
 }
 
 int CWinApp::WinMainBody(HINSTANCE instance, int showCommand) {
+    InitFramework(instance, showCommand);
+    if (!InitInstance()) return ExitInstance();
+    return Run();
+}
+
+void CWinApp::InitFramework(HINSTANCE instance, int showCommand) {
     m_hInstance = instance;
     m_nCmdShow = showCommand;
     char name[256] = {};
     ::LoadStringA(instance, AFX_IDS_APP_TITLE, name, sizeof name);
     m_strAppName = name;
     m_profile = std::make_unique<IniProfile>(IniProfile::FileNameForProgram());
-    if (!InitInstance()) return ExitInstance();
-    return Run();
 }
 
 int CWinApp::Run() {

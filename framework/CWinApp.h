@@ -32,6 +32,10 @@ public:
     int Run();
     // Starts the framework: called once by the entry point.
     int WinMainBody(HINSTANCE instance, int showCommand);
+    // The part of WinMainBody before InitInstance: the instance, the show command, the
+    // application's name and its profile (the INI file until SetRegistryKey). A test that
+    // runs the program's objects inside its own process calls it in WinMainBody's place.
+    void InitFramework(HINSTANCE instance, int showCommand);
 
     BOOL PreTranslateMessage(MSG* msg);
 
