@@ -196,7 +196,13 @@ void CScrapvaultView::SaveForSessionEnd() {
     LeaveViewerChain();
 }
 
-void CScrapvaultView::ResumeAfterSessionEnd() { JoinViewerChain(); }
+void CScrapvaultView::ResumeAfterSessionEnd() {
+    // Joining brings a notification for the clipboard as it stands, which is no new copy: as
+    // at the start, it is passed on without being captured.
+    m_bReady = 0;
+    JoinViewerChain();
+    m_bReady = 1;
+}
 
 // ---- Commands on the clip list ----
 
