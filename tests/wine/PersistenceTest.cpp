@@ -534,7 +534,7 @@ TEST_P(CorruptedProfile, StartsNormallyReadingEachMalformedValueAsDefined) {
         const ProfileSection clips("LastClips");
         clips.WriteString(ClipKey(0), severalMegabytes);
         clips.WriteValue(ClipKey(1), {REG_SZ, unterminated});
-        clips.WriteString(ClipKey(2), "twin");
+        clips.WriteValue(ClipKey(2), {REG_SZ, std::string("twin\0hidden behind a zero\0", 26)});
         clips.WriteString(ClipKey(3), "twin");
         clips.WriteValue(ClipKey(4), {GetParam(), GetParam() == REG_DWORD ? DwordBytes(0x41414141) : std::string("binary")});
         clips.WriteString(ClipKey(5), "after the value that is no text");
@@ -560,6 +560,7 @@ TEST_P(CorruptedProfile, StartsNormallyReadingEachMalformedValueAsDefined) {
     EXPECT_EQ(std::vector<std::string>(stored.begin() + 1, stored.end()),
               (std::vector<std::string>{unterminated, "twin", "twin", "", "after the value that is no text"}));
     EXPECT_EQ(ProfileSection("LastClips").ReadValue(ClipKey(1))->bytes, unterminated + '\0');
+    EXPECT_EQ(ProfileSection("LastClips").ReadValue(ClipKey(2))->bytes, std::string("twin", 5));
     EXPECT_EQ(StoredRect(), std::optional<Rect>(Rect{0, 0, 400, 300}));
 }
 
