@@ -166,6 +166,33 @@ void SendCommand(HWND window, int commandId)
     WaitUntilPostedAreHandled(window, 1);
 }
 
+namespace {
+
+// Queued behind everything sent to the window before it, so the WM_NULL of WaitUntilIdle
+// is answered only once the message has been handled (or a nested loop was entered).
+void SendWithoutWaiting(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    SendNotifyMessageA(window, message, wParam, lParam);
+    WaitUntilIdle(window);
+}
+
+}  // namespace
+
+void PressButton(HWND button)
+{
+    SendWithoutWaiting(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(button));
+}
+
+void SetSelection(HWND list, const std::vector<int>& indices)
+{
+    SendWithTimeoutW(list, LB_SETSEL, FALSE, -1);
+    for (const int index : indices)
+        SendWithTimeoutW(list, LB_SETSEL, TRUE, index);
+    SendWithoutWaiting(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(list));
+}
+
 void PressKey(HWND control, UINT virtualKey)
 {
     const UINT scanCode = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
@@ -218,6 +245,40 @@ std::string WindowText(HWND window)
     char text[1024] = {};
     GetWindowTextA(window, text, static_cast<int>(sizeof text));
     return text;
+}
+
+std::string ControlText(HWND control)
+{
+    const LRESULT length = SendWithTimeoutW(control, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0)
+        return std::string();
+    std::vector<wchar_t> wide(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        SendWithTimeoutW(control, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()));
+    const int wideLength = static_cast<int>(std::clamp<LRESULT>(copied, 0, length));
+    if (wideLength == 0)
+        return std::string();
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, text.data(), size, nullptr, nullptr);
+    return text;
+}
+
+void SetControlText(HWND control, const std::string& text)
+{
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::vector<wchar_t> wide(static_cast<std::size_t>(size) + 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    SendWithTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.data()));
+}
+
+HWND FocusedWindowOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
 }
 
 std::string ClassName(HWND window)

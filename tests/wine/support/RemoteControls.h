@@ -46,6 +46,17 @@ void ClickButton(HWND button);
 // Posts a menu or accelerator command (WM_COMMAND with notification 0) to the window.
 void SendCommand(HWND window, int commandId);
 
+// --- Sent as the controls themselves send them -------------------------------------------
+// A button and a list box SEND their notifications to the parent. Sent, a notification is
+// handled before any message sent after it, so these return once the parent's handler has
+// returned, or has entered a message loop of its own (a modal dialog, a nested SendMessage
+// to another program): no race with the handling, unlike a posted message, which a busy
+// program may take only after several WM_NULL round trips have been answered.
+// WM_COMMAND(BN_CLICKED) to the button's parent, as a click on an enabled button sends it.
+void PressButton(HWND button);
+// Sets exactly this selection (LB_SETSEL) and sends the list's parent LBN_SELCHANGE.
+void SetSelection(HWND list, const std::vector<int>& indices);
+
 // --- Keys -------------------------------------------------------------------------------
 // Posts WM_KEYDOWN and WM_KEYUP for the virtual key to the control and waits until its
 // thread has handled them. They pass the program's message loop (and its accelerator
@@ -62,6 +73,14 @@ void TypeKey(UINT virtualKey, const std::vector<UINT>& modifiers = {});
 
 // --- Windows ----------------------------------------------------------------------------
 std::string WindowText(HWND window);
+// The text a control holds (an edit's whole content), asked of its own process with
+// WM_GETTEXT. WindowText is no use there: for another process's window it gives only the
+// text the window was created with. Converted as ListItemText converts.
+std::string ControlText(HWND control);
+// Replaces the control's text (WM_SETTEXT), as the user selecting all and typing would.
+void SetControlText(HWND control, const std::string& text);
+// The window that has the keyboard focus on the window's thread; null when none has.
+HWND FocusedWindowOf(HWND window);
 std::string ClassName(HWND window);
 // The top-level windows of a process with exactly this caption (dialogs, message boxes).
 std::vector<HWND> TopLevelWindowsOf(DWORD processId, const std::string& caption);
