@@ -146,7 +146,20 @@ bool ProgramUnderTest::WaitUntilIdle(Milliseconds timeout) const
 
 HWND ProgramUnderTest::WaitForWindow(const std::string& caption, Milliseconds timeout) const
 {
-    return WaitForTopLevelWindow(m_process.Id(), caption, timeout);
+    // The message boxes share the main window's caption: the main window itself never counts.
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindowsOf(m_process.Id(), caption)) {
+                if (window != m_mainWindow && IsWindowVisible(window)) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout);
+    return found;
 }
 
 std::optional<DWORD> ProgramUnderTest::Close(Milliseconds timeout)

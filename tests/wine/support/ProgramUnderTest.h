@@ -61,7 +61,8 @@ public:
     std::vector<std::string> Clippings() const;
     // Waits until the program's thread has handled everything sent or posted to it before.
     bool WaitUntilIdle(Milliseconds timeout = kDefaultTimeout) const;
-    // Another top-level window of the program (a dialog or message box) with this caption.
+    // Another visible top-level window of the program (a dialog or message box) with this
+    // caption; never the main window, whose caption the message boxes share.
     HWND WaitForWindow(const std::string& caption, Milliseconds timeout = kDefaultTimeout) const;
 
     // Asks the main window to close (WM_CLOSE, posted so that a confirmation it shows
