@@ -1,7 +1,6 @@
 // The Configure dialog of the real program: the first run that opens it during start-up, the
 // number box's rule, the check boxes, and what OK and Cancel do to the profile and the window.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <array>
@@ -56,7 +55,9 @@ Settings With(Settings settings, const std::string& key, std::int32_t value) {
     return settings;
 }
 
-std::optional<std::int32_t> StoredNumberToSave() { return ProfileSection("Configure").ReadInt("NumberToSave"); }
+std::optional<std::int32_t> StoredNumberToSave() {
+    return ProfileSection("Configure").ReadInt("NumberToSave");
+}
 
 Rect WindowRect(HWND window) {
     RECT rect{};
@@ -64,7 +65,9 @@ Rect WindowRect(HWND window) {
     return Rect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-bool IsTopmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool IsTopmost(HWND window) {
+    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 bool AnyVisible(const std::vector<HWND>& windows) {
     for (HWND window : windows)
@@ -369,8 +372,8 @@ TEST_F(NumberBox, TypedKeysAreReadByTheSameRule) {
 TEST_F(NumberBox, CancelAfterChangesWritesNothing) {
     // Values only this test writes, none of them the view's: any write of the settings by the
     // program would replace them.
-    const Settings before = {{"NumberToSave", 55}, {"RemoveDups", 44},         {"AlwaysOnTop", 33},
-                             {"MinimizeOnCopy", 22}, {"ConfirmExit", 11},      {"ConfirmOnWindowsExit", 0},
+    const Settings before = {{"NumberToSave", 55},       {"RemoveDups", 44},  {"AlwaysOnTop", 33},
+                             {"MinimizeOnCopy", 22},     {"ConfirmExit", 11}, {"ConfirmOnWindowsExit", 0},
                              {"SystemMenuClippings", 66}};
     StoreSettings(before);
 

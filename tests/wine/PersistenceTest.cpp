@@ -2,7 +2,6 @@
 // settings in HKCU\Software\QUORVEX\Scrapvault, read back from the registry and from the
 // program after a restart.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <algorithm>
@@ -15,13 +14,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/RegKey.h"
 #include "tests/wine/support/ChildProcess.h"
 #include "tests/wine/support/Clipboard.h"
 #include "tests/wine/support/ProfileRegistry.h"
 #include "tests/wine/support/ProgramUnderTest.h"
 #include "tests/wine/support/RemoteControls.h"
 #include "tests/wine/support/Wait.h"
-#include "framework/RegKey.h"
 #include "ui/resource.h"
 
 using namespace harness;
@@ -54,13 +53,18 @@ std::string EveryByte() {
 
 std::string Megabyte() {
     std::string text;
-    for (int line = 0; text.size() < 1024 * 1024; ++line) text += "line " + std::to_string(line) + " of a saved text\r\n";
+    for (int line = 0; text.size() < 1024 * 1024; ++line)
+        text += "line " + std::to_string(line) + " of a saved text\r\n";
     return text;
 }
 
-std::string Bytes(const void* data, std::size_t size) { return std::string(static_cast<const char*>(data), size); }
+std::string Bytes(const void* data, std::size_t size) {
+    return std::string(static_cast<const char*>(data), size);
+}
 
-std::string DwordBytes(std::int32_t value) { return Bytes(&value, sizeof value); }
+std::string DwordBytes(std::int32_t value) {
+    return Bytes(&value, sizeof value);
+}
 
 void StoreClippings(const std::vector<std::string>& texts) {
     const ProfileSection clips("LastClips");
@@ -140,7 +144,9 @@ Rect WindowRect(HWND window) {
     return Rect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-bool IsTopmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+bool IsTopmost(HWND window) {
+    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
 
 void RestoreMainWindow(const ProgramUnderTest& program) {
     ShowWindow(program.MainWindow(), SW_RESTORE);
@@ -204,7 +210,8 @@ public:
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = "PersistenceTestReferenceFrame";
         RegisterClassA(&windowClass);  // a second registration fails harmlessly
-        const DWORD style = static_cast<DWORD>(GetWindowLongA(like, GWL_STYLE)) & ~(WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
+        const DWORD style =
+            static_cast<DWORD>(GetWindowLongA(like, GWL_STYLE)) & ~(WS_VISIBLE | WS_MINIMIZE | WS_MAXIMIZE);
         const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(like, GWL_EXSTYLE)) & ~WS_EX_TOPMOST;
         m_window = CreateWindowExA(exStyle, windowClass.lpszClassName, "reference", style, 0, 0, 200, 200, nullptr,
                                    nullptr, windowClass.hInstance, nullptr);
@@ -274,8 +281,7 @@ TEST_F(Persistence, ASaveOfFiveAfterASaveOfEightEndsAtClip05AndNeverLoadsClip06A
         ASSERT_EQ(program.Clippings(), keptFive);
         ExpectClosedNormally(program);
     }
-    EXPECT_EQ(StoredClippings(8),
-              (std::vector<std::string>{"eight", "six", "four", "three", "one", "", "two", "one"}));
+    EXPECT_EQ(StoredClippings(8), (std::vector<std::string>{"eight", "six", "four", "three", "one", "", "two", "one"}));
 
     ProgramUnderTest program = ProgramUnderTest::Start();
     EXPECT_EQ(program.Clippings(), keptFive);
@@ -292,8 +298,8 @@ TEST_F(Persistence, NumberToSaveThreeLoadsTheFirstThreeOfTenWithTheirDuplicates)
     ProgramUnderTest program = ProgramUnderTest::Start();
     // The load removes no duplicates, whatever RemoveDups says.
     EXPECT_EQ(program.Clippings(), (std::vector<std::string>{"same", "same", "third"}));
-    EXPECT_EQ(StoredClippings(11), (std::vector<std::string>{"same", "same", "third", "4", "5", "6", "7", "8", "9",
-                                                             "10", ""}));
+    EXPECT_EQ(StoredClippings(11),
+              (std::vector<std::string>{"same", "same", "third", "4", "5", "6", "7", "8", "9", "10", ""}));
     ExpectClosedNormally(program);
 
     // The save does: of the two equal texts only the upper one is written.
@@ -536,7 +542,8 @@ TEST_P(CorruptedProfile, StartsNormallyReadingEachMalformedValueAsDefined) {
         clips.WriteValue(ClipKey(1), {REG_SZ, unterminated});
         clips.WriteValue(ClipKey(2), {REG_SZ, std::string("twin\0hidden behind a zero\0", 26)});
         clips.WriteString(ClipKey(3), "twin");
-        clips.WriteValue(ClipKey(4), {GetParam(), GetParam() == REG_DWORD ? DwordBytes(0x41414141) : std::string("binary")});
+        clips.WriteValue(ClipKey(4),
+                         {GetParam(), GetParam() == REG_DWORD ? DwordBytes(0x41414141) : std::string("binary")});
         clips.WriteString(ClipKey(5), "after the value that is no text");
     }
 
