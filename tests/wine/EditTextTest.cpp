@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/wine/support/ClipProgramSuite.h"
@@ -18,6 +19,18 @@ using namespace harness;
 
 namespace {
 using Texts = std::vector<std::string>;
+
+std::string EveryByte() {
+    std::string bytes;
+    for (int value = 1; value <= 255; ++value) bytes += static_cast<char>(value);
+    return bytes;
+}
+
+// Where a window of this size is put when centred in the area, as the dialogs centre.
+POINT CentredIn(const RECT& area, const RECT& window) {
+    return {area.left + ((area.right - area.left) - (window.right - window.left)) / 2,
+            area.top + ((area.bottom - area.top) - (window.bottom - window.top)) / 2};
+}
 
 // The edit control's selection, as EM_GETSEL packs it when given no pointers.
 std::pair<int, int> EditSelection(HWND edit) {
@@ -72,6 +85,38 @@ TEST_F(EditText, TheDialogShowsTheSelectedTextsJoinedOnceTheyAreDeselected) {
 
     ASSERT_NO_FATAL_FAILURE(CloseWith(dialog, IDCANCEL));
     EXPECT_TRUE(IsWindowEnabled(Program().MainWindow()));
+}
+
+TEST_F(EditText, TheDialogOpensCentredOverTheMainWindow) {
+    FillList({"a"});
+    SetSelection(List(), {0});
+    const HWND dialog = OpenEditDialog();
+    ASSERT_NE(dialog, nullptr);
+    RECT main{};
+    RECT box{};
+    GetWindowRect(Program().MainWindow(), &main);
+    GetWindowRect(dialog, &box);
+    const POINT expected = CentredIn(main, box);
+    EXPECT_EQ((std::pair<LONG, LONG>{box.left, box.top}), (std::pair<LONG, LONG>{expected.x, expected.y}));
+    ASSERT_NO_FATAL_FAILURE(CloseWith(dialog, IDCANCEL));
+}
+
+TEST_F(EditText, WithTheMainWindowMinimisedTheDialogOpensCentredOnTheWorkArea) {
+    FillList({"a"});
+    SetSelection(List(), {0});
+    SendMessageA(Program().MainWindow(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitUntil([] { return IsIconic(Program().MainWindow()) != FALSE; }));
+    const HWND dialog = OpenEditDialog();
+    ASSERT_NE(dialog, nullptr);
+    RECT workArea{};
+    RECT box{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    GetWindowRect(dialog, &box);
+    const POINT expected = CentredIn(workArea, box);
+    EXPECT_EQ((std::pair<LONG, LONG>{box.left, box.top}), (std::pair<LONG, LONG>{expected.x, expected.y}));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    ASSERT_NO_FATAL_FAILURE(CloseWith(dialog, IDOK));
+    EXPECT_EQ(Program().Clippings(), (Texts{"a", "a"}));
 }
 
 TEST_F(EditText, OkOnTheUnchangedTextAddsTheJoinedTextOnceMoreAtTheTopEvenWithRemoveDups) {
@@ -134,6 +179,41 @@ TEST_F(EditText, ATextWithLineBreaksIsShownOnSeveralLinesAndComesBackTheSame) {
     EXPECT_EQ(SendMessageA(TextEdit(dialog), EM_GETLINECOUNT, 0, 0), 3);
     ASSERT_NO_FATAL_FAILURE(CloseWith(dialog, IDOK));
     EXPECT_EQ(Program().Clippings().front(), "first line\r\nsecond line\r\nx");
+}
+
+TEST_F(EditText, EveryByteAndALongTextComeBackUnchanged) {
+    std::string longText;
+    for (int line = 0; longText.size() < 200 * 1024; ++line) longText += "line " + std::to_string(line) + "\r\n";
+    FillList({EveryByte(), longText});
+    // Item 1 each time: first the long text, then, moved down by it, every byte.
+    for (int edit = 0; edit < 2; ++edit) {
+        SetSelection(List(), {1});
+        const HWND dialog = OpenEditDialog();
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_NO_FATAL_FAILURE(CloseWith(dialog, IDOK));
+    }
+    const Texts clippings = Program().Clippings();
+    ASSERT_EQ(clippings.size(), 4u);
+    EXPECT_TRUE(clippings[0] == EveryByte()) << "came back as " << testing::PrintToString(clippings[0]);
+    EXPECT_TRUE(clippings[1] == longText) << "came back with " << clippings[1].size() << " of " << longText.size()
+                                          << " bytes";
+}
+
+// The duplicate search of a capture must see the list as Edit and Delete left it.
+TEST_F(EditText, ACaptureWithRemoveDupsFindsTheEditedTextAfterItsSourceWasDeleted) {
+    const RemoveDupsOn removeDups;
+    FillList({"a", "b"});
+    SetSelection(List(), {0});
+    const HWND dialog = OpenEditDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NO_FATAL_FAILURE(CloseWith(dialog, IDOK));
+    ASSERT_EQ(Program().Clippings(), (Texts{"a", "a", "b"}));
+    SetSelection(List(), {1});
+    PressButton(Program().DeleteButton());
+    ASSERT_EQ(Program().Clippings(), (Texts{"a", "b"}));
+
+    ASSERT_NO_FATAL_FAILURE(CopyAndWait("a"));
+    EXPECT_EQ(Program().Clippings(), (Texts{"a", "b"}));
 }
 
 TEST_F(EditText, EnterRightAfterOpeningClosesWithOk) {
