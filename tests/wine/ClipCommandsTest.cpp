@@ -153,6 +153,32 @@ TEST_F(ClipCommands, CopyKeepsEveryByteAndAddsNoSeparatorOrLineBreak) {
     EXPECT_EQ(Program().Clippings().size(), 4u);
 }
 
+TEST_F(ClipCommands, CopyOfEveryItemOfALongListAndAMegabyteTextArrivesWholeInListOrder) {
+    Texts texts{std::string(1024 * 1024, 'm') + "end"};
+    for (int item = 0; item < 30; ++item) texts.push_back("item " + std::to_string(item) + ";");
+    FillList(texts);
+    std::string joined;
+    for (const std::string& text : texts) joined += text;
+
+    SendMessageA(List(), LB_SETSEL, TRUE, -1);  // all of them
+    SetSelection(List(), SelectedIndices(List()));
+    ASSERT_EQ(SelectionCount(List()), 31);
+    ASSERT_NO_FATAL_FAILURE(PressCopyAndWait());
+
+    const std::optional<std::string> copied = ReadClipboardText(CF_TEXT);
+    ASSERT_TRUE(copied.has_value());
+    EXPECT_TRUE(*copied == joined) << "copied " << copied->size() << " of " << joined.size() << " bytes";
+    EXPECT_EQ(Program().Clippings().size(), 31u);
+}
+
+TEST_F(ClipCommands, DeleteOfEveryItemEmptiesTheList) {
+    FillList({"a", "b", "c", "d"});
+    SetSelection(List(), {0, 1, 2, 3});
+    PressButton(Program().DeleteButton());
+    EXPECT_TRUE(Program().Clippings().empty());
+    EXPECT_EQ(Buttons(), ButtonStates::All(false));
+}
+
 TEST_F(ClipCommands, CopyOfEmptyTextsPutsAnEmptyTextOnTheClipboard) {
     FillList({"the clipboard before", "", "kept", ""});
     SetSelection(List(), {1, 3});
