@@ -100,17 +100,9 @@ protected:
         ASSERT_TRUE(Program().Clippings().empty());
     }
 
-    // The program's message box, captioned like the main window but not the main window.
+    // The program's message box, captioned like the main window.
     static HWND WaitForQuestion(Milliseconds timeout = kDefaultTimeout) {
-        HWND found = nullptr;
-        WaitUntil(
-            [&] {
-                for (HWND window : TopLevelWindowsOf(Program().Process().Id(), "Scrapvault"))
-                    if (window != Program().MainWindow() && IsWindowVisible(window)) found = window;
-                return found != nullptr;
-            },
-            timeout);
-        return found;
+        return Program().WaitForWindow("Scrapvault", timeout);
     }
 
     // Sets one check box of the Configure dialog and closes it with OK.
