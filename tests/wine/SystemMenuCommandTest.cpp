@@ -162,7 +162,9 @@ TEST_F(SystemMenuCommand, WithMinimizeOnCopyOffTheWindowStaysRestored) {
 }
 
 TEST_F(SystemMenuCommand, StandardSystemCommandsStillWorkAndCopyNothing) {
-    const DWORD sequence = ClipboardSequence();
+    // Wine's X11 clipboard sync may bump the sequence number on its own when the window's state
+    // changes, so what is compared is the clipboard's text.
+    const std::optional<std::string> before = ReadClipboardText();
     const HWND window = Program().MainWindow();
 
     SystemCommand(SC_MINIMIZE);
@@ -175,7 +177,7 @@ TEST_F(SystemMenuCommand, StandardSystemCommandsStillWorkAndCopyNothing) {
     EXPECT_FALSE(IsZoomed(window));
     EXPECT_TRUE(IsWindowVisible(window));
 
-    EXPECT_EQ(ClipboardSequence(), sequence);
+    EXPECT_EQ(ReadClipboardText(), before);
     EXPECT_EQ(SelectionCount(Program().ClipList()), 0);
     EXPECT_EQ(Program().Clippings(), (std::vector<std::string>{"item 0", "item 1", "item 2", "item 3"}));
 }
