@@ -66,15 +66,7 @@ protected:
     }
     static void CopyAndWait(const std::string& text) { CopyAndWait({ClipboardData::Text(CF_TEXT, text)}); }
 
-    static void SetRemoveDups(bool on) {
-        SendCommand(Program().MainWindow(), ID_FILE_CONFIGURE);
-        const HWND dialog = Program().WaitForWindow("Configure");
-        ASSERT_NE(dialog, nullptr);
-        SendMessageA(GetDlgItem(dialog, IDC_NO_DUPLICATES), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-        ASSERT_TRUE(Program().WaitUntilIdle());
-    }
+    static void SetRemoveDups(bool on) { ASSERT_TRUE(Program().SetOption(IDC_NO_DUPLICATES, on)); }
 
     static std::unique_ptr<TestViewer> s_viewer;
     static std::unique_ptr<ProgramUnderTest> s_program;

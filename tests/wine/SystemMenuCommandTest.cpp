@@ -87,15 +87,7 @@ protected:
                IsWindowEnabled(Program().EditButton());
     }
 
-    static void SetMinimizeOnCopy(bool on) {
-        SendCommand(Program().MainWindow(), ID_FILE_CONFIGURE);
-        const HWND dialog = Program().WaitForWindow("Configure");
-        ASSERT_NE(dialog, nullptr);
-        SendMessageA(GetDlgItem(dialog, IDC_MINIMIZE_ON_COPY), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-        ASSERT_TRUE(Program().WaitUntilIdle());
-    }
+    static void SetMinimizeOnCopy(bool on) { ASSERT_TRUE(Program().SetOption(IDC_MINIMIZE_ON_COPY, on)); }
 
     static std::unique_ptr<TestViewer> s_viewer;
     static std::unique_ptr<ProgramUnderTest> s_program;

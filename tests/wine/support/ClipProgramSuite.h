@@ -106,15 +106,7 @@ protected:
     }
 
     // Sets one check box of the Configure dialog and closes it with OK.
-    static void SetOption(int checkBoxId, bool on) {
-        SendCommand(Program().MainWindow(), ID_FILE_CONFIGURE);
-        const HWND dialog = Program().WaitForWindow("Configure");
-        ASSERT_NE(dialog, nullptr);
-        SendMessageA(GetDlgItem(dialog, checkBoxId), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-        ASSERT_TRUE(Program().WaitUntilIdle());
-    }
+    static void SetOption(int checkBoxId, bool on) { ASSERT_TRUE(Program().SetOption(checkBoxId, on)); }
 
     static void RestoreMainWindow() {
         if (IsIconic(Program().MainWindow())) SendMessageA(Program().MainWindow(), WM_SYSCOMMAND, SC_RESTORE, 0);

@@ -162,6 +162,17 @@ HWND ProgramUnderTest::WaitForWindow(const std::string& caption, Milliseconds ti
     return found;
 }
 
+bool ProgramUnderTest::SetOption(int checkBoxId, bool on, Milliseconds timeout) const
+{
+    SendCommand(m_mainWindow, ID_FILE_CONFIGURE);
+    const HWND dialog = WaitForWindow("Configure", timeout);
+    if (dialog == nullptr)
+        return false;
+    SendMessageA(GetDlgItem(dialog, checkBoxId), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return WaitUntil([&] { return !IsWindow(dialog); }, timeout) && WaitUntilIdle(timeout);
+}
+
 std::optional<DWORD> ProgramUnderTest::Close(Milliseconds timeout)
 {
     if (m_mainWindow != nullptr)

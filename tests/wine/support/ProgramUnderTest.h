@@ -65,6 +65,9 @@ public:
     // caption; never the main window, whose caption the message boxes share.
     HWND WaitForWindow(const std::string& caption, Milliseconds timeout = kDefaultTimeout) const;
 
+    // Sets one check box of the Configure dialog (a control id) and closes the dialog with OK,
+    // as a user changes a setting. False if the dialog did not open or close in time.
+    bool SetOption(int checkBoxId, bool on, Milliseconds timeout = kDefaultTimeout) const;
     // Asks the main window to close (WM_CLOSE, posted so that a confirmation it shows
     // does not block the test) and waits for the process to end. The exit code, or nothing
     // if it is still running at the timeout.
