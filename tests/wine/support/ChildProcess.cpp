@@ -43,8 +43,19 @@ ChildProcess ChildProcess::Start(const std::string& program, const std::string& 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(application.c_str(), commandBuffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started))
+    // Wine now and then refuses a start with ERROR_INTERNAL_ERROR while an earlier process of
+    // the same program is still going away; a moment later the same start succeeds.
+    bool created = false;
+    for (int attempt = 0; attempt < 5 && !created; ++attempt) {
+        if (attempt > 0)
+            Sleep(200);
+        std::vector<char> buffer = commandBuffer;
+        created = CreateProcessA(application.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &started) != FALSE;
+        if (!created && GetLastError() != ERROR_INTERNAL_ERROR)
+            break;
+    }
+    if (!created)
         throw Win32Error("cannot start " + application);
     CloseHandle(started.hThread);
     return ChildProcess(UniqueHandle(started.hProcess), started.dwProcessId);
