@@ -45,8 +45,7 @@ BOOL CScrapvaultApp::SaveAllModified() {
 HWND CScrapvaultApp::FindEarlierInstance() {
     // One byte more than the caption, so a caption with anything added does not match.
     char caption[sizeof kMainWindowCaption + 1];
-    for (HWND window = ::GetWindow(::GetDesktopWindow(), GW_CHILD); window;
-         window = ::GetWindow(window, GW_HWNDNEXT)) {
+    for (HWND window = ::GetWindow(::GetDesktopWindow(), GW_CHILD); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
         caption[0] = '\0';
         ::GetWindowTextA(window, caption, sizeof caption);
         if (std::strcmp(caption, kMainWindowCaption) == 0) return window;

@@ -90,8 +90,8 @@ void MeasureInProcess() {
                 InsertClipping(list, census, ReadText().c_str(), removeDups);
                 duplicate.push_back(Milliseconds(Clock::now() - start));
             }
-            std::printf("  %6d items, RemoveDups %d: new text %8.3f ms, text equal to the oldest item %8.3f ms\n",
-                        size, removeDups ? 1 : 0, Median(fresh), Median(duplicate));
+            std::printf("  %6d items, RemoveDups %d: new text %8.3f ms, text equal to the oldest item %8.3f ms\n", size,
+                        removeDups ? 1 : 0, Median(fresh), Median(duplicate));
             DestroyWindow(box);
         }
     }
@@ -104,18 +104,18 @@ LONG g_notifications = 0;
 HWND g_next = nullptr;
 LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_DRAWCLIPBOARD:
-        ++g_notifications;
-        if (g_next) SendMessageA(g_next, message, wParam, lParam);
-        return 0;
-    case WM_CHANGECBCHAIN:
-        if (reinterpret_cast<HWND>(wParam) == g_next)
-            g_next = reinterpret_cast<HWND>(lParam);
-        else if (g_next)
-            SendMessageA(g_next, message, wParam, lParam);
-        return 0;
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        case WM_DRAWCLIPBOARD:
+            ++g_notifications;
+            if (g_next) SendMessageA(g_next, message, wParam, lParam);
+            return 0;
+        case WM_CHANGECBCHAIN:
+            if (reinterpret_cast<HWND>(wParam) == g_next)
+                g_next = reinterpret_cast<HWND>(lParam);
+            else if (g_next)
+                SendMessageA(g_next, message, wParam, lParam);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
@@ -156,8 +156,8 @@ void MeasureEndToEnd(const char* program) {
     for (const int size : kListSizes) {
         for (const bool removeDups : {false, true}) {
             SeedProfile(size, removeDups);
-            HWND viewer = CreateWindowExA(0, "CaptureBenchViewer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
-                                          nullptr);
+            HWND viewer =
+                CreateWindowExA(0, "CaptureBenchViewer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
             g_notifications = 0;
             g_next = SetClipboardViewer(viewer);
             WaitFor(1, 2000);

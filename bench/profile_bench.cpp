@@ -30,19 +30,14 @@ constexpr std::size_t kClippingBytes = 80;
 
 using Clock = std::chrono::steady_clock;
 
-double SecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 // Owns a window and destroys it.
 class Window {
 public:
     explicit Window(HWND window) : m_window(window) {}
-    ~Window()
-    {
-        if (m_window != nullptr)
-            DestroyWindow(m_window);
+    ~Window() {
+        if (m_window != nullptr) DestroyWindow(m_window);
     }
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -52,8 +47,7 @@ private:
     HWND m_window;
 };
 
-std::vector<std::string> MakeClippings(int count)
-{
+std::vector<std::string> MakeClippings(int count) {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
@@ -66,29 +60,23 @@ std::vector<std::string> MakeClippings(int count)
     return texts;
 }
 
-void FillList(HWND list, const std::vector<std::string>& texts)
-{
+void FillList(HWND list, const std::vector<std::string>& texts) {
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& text : texts)
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    for (const std::string& text : texts) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string ListText(HWND list, int index)
-{
+std::string ListText(HWND list, int index) {
     const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR)
-        return std::string();
+    if (length == LB_ERR) return std::string();
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
     SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
     text.resize(static_cast<std::size_t>(length));
     return text;
 }
 
-double LimitSave(const std::string& sectionPath, const std::vector<std::string>& texts)
-{
+double LimitSave(const std::string& sectionPath, const std::vector<std::string>& texts) {
     std::vector<std::string> keys;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        keys.push_back(ClipKey(static_cast<int>(i)));
+    for (std::size_t i = 0; i < texts.size(); ++i) keys.push_back(ClipKey(static_cast<int>(i)));
     const RegKey section = RegKey::Create(HKEY_CURRENT_USER, sectionPath.c_str(), kAccess);
     const Clock::time_point start = Clock::now();
     for (std::size_t i = 0; i < texts.size(); ++i)
@@ -97,11 +85,9 @@ double LimitSave(const std::string& sectionPath, const std::vector<std::string>&
     return SecondsSince(start);
 }
 
-double LimitLoad(const std::string& sectionPath, std::size_t count, HWND list)
-{
+double LimitLoad(const std::string& sectionPath, std::size_t count, HWND list) {
     std::vector<std::string> keys;
-    for (std::size_t i = 0; i < count; ++i)
-        keys.push_back(ClipKey(static_cast<int>(i)));
+    for (std::size_t i = 0; i < count; ++i) keys.push_back(ClipKey(static_cast<int>(i)));
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     const RegKey section = RegKey::Create(HKEY_CURRENT_USER, sectionPath.c_str(), kAccess);
     char buffer[256];
@@ -120,20 +106,16 @@ double LimitLoad(const std::string& sectionPath, std::size_t count, HWND list)
 class UnheldProfile final : public ProfileStore {
 public:
     explicit UnheldProfile(ProfileStore& inner) : m_inner(inner) {}
-    int GetInt(const char* section, const char* key, int defaultValue) override
-    {
+    int GetInt(const char* section, const char* key, int defaultValue) override {
         return m_inner.GetInt(section, key, defaultValue);
     }
-    bool WriteInt(const char* section, const char* key, int value) override
-    {
+    bool WriteInt(const char* section, const char* key, int value) override {
         return m_inner.WriteInt(section, key, value);
     }
-    std::string GetString(const char* section, const char* key, const char* defaultValue) override
-    {
+    std::string GetString(const char* section, const char* key, const char* defaultValue) override {
         return m_inner.GetString(section, key, defaultValue);
     }
-    bool WriteString(const char* section, const char* key, const char* text) override
-    {
+    bool WriteString(const char* section, const char* key, const char* text) override {
         return m_inner.WriteString(section, key, text);
     }
 
@@ -146,29 +128,25 @@ class DiscardingProfile final : public ProfileStore {
 public:
     int GetInt(const char*, const char*, int defaultValue) override { return defaultValue; }
     bool WriteInt(const char*, const char*, int) override { return true; }
-    std::string GetString(const char*, const char*, const char* defaultValue) override
-    {
+    std::string GetString(const char*, const char*, const char* defaultValue) override {
         return defaultValue != nullptr ? defaultValue : "";
     }
     bool WriteString(const char*, const char*, const char*) override { return true; }
 };
 
-void DeleteCompanyKey(const std::string& company)
-{
+void DeleteCompanyKey(const std::string& company) {
     const RegKey software = RegKey::Open(HKEY_CURRENT_USER, "Software", kAccess);
     RegKey::DeleteTree(software.Get(), company.c_str());
 }
 
-void Report(const char* what, double limit, double ours)
-{
+void Report(const char* what, double limit, double ours) {
     std::printf("%-6s limit %7.3f s   profile %7.3f s   ratio %.2f  (target <= 1.30)\n", what, limit, ours,
                 ours / limit);
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const int count = argc > 1 ? std::atoi(argv[1]) : 32767;
     if (count < 1) {
         std::fprintf(stderr, "usage: profile_bench [items]\n");

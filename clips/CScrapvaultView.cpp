@@ -65,7 +65,6 @@ bool ReadClipboardText(HWND owner, unsigned format, std::string& text) {
 
 ProfileStore& Profile() { return AfxGetApp()->Profile(); }
 
-
 // far - near without overflowing: a corrupted profile may hold any two numbers.
 int Extent(std::int32_t from, std::int32_t to) {
     const long long extent = static_cast<long long>(to) - from;
@@ -321,10 +320,9 @@ void CScrapvaultView::OnConfigure() {
 }
 
 void CScrapvaultView::LoadClippings() {
-    ::LoadClippings(Profile(), m_settings.NumberToSave,
-                    [this](const std::string& text) {
-                        if (m_clipList.AddString(text.c_str()) >= 0) m_census.Add(text);
-                    });
+    ::LoadClippings(Profile(), m_settings.NumberToSave, [this](const std::string& text) {
+        if (m_clipList.AddString(text.c_str()) >= 0) m_census.Add(text);
+    });
 }
 
 void CScrapvaultView::SaveClippings() const {

@@ -17,8 +17,8 @@ INT_PTR CDialog::DoModal() {
     CWnd* owner = m_pParent ? m_pParent : AfxGetMainWnd();
     const HWND ownerWindow = owner ? owner->m_hWnd : nullptr;
     return CreateBound([&] {
-        return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_templateId), ownerWindow,
-                                 &ModalDialogProc, 0);
+        return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_templateId), ownerWindow, &ModalDialogProc,
+                                 0);
     });
 }
 

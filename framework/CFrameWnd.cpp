@@ -63,9 +63,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CCreateContext* context)
     return TRUE;
 }
 
-CDocument* CFrameWnd::GetActiveDocument() const {
-    return m_pActiveView ? m_pActiveView->GetDocument() : nullptr;
-}
+CDocument* CFrameWnd::GetActiveDocument() const { return m_pActiveView ? m_pActiveView->GetDocument() : nullptr; }
 
 void CFrameWnd::InitialUpdateFrame(int showCommand) {
     if (m_view) {

@@ -18,7 +18,9 @@ public:
     }
     CSingleDocTemplate(UINT resourceId, std::unique_ptr<CDocument> (*createDocument)(),
                        std::unique_ptr<CFrameWnd> (*createFrame)(), std::unique_ptr<CView> (*createView)())
-        : m_resourceId(resourceId), m_createDocument(createDocument), m_createFrame(createFrame),
+        : m_resourceId(resourceId),
+          m_createDocument(createDocument),
+          m_createFrame(createFrame),
           m_createView(createView) {}
     CSingleDocTemplate(const CSingleDocTemplate&) = delete;
     CSingleDocTemplate& operator=(const CSingleDocTemplate&) = delete;
@@ -33,7 +35,6 @@ public:
     CFrameWnd* GetFrame() const { return m_frame.get(); }
 
 private:
-
     UINT m_resourceId;
     std::unique_ptr<CDocument> (*m_createDocument)();
     std::unique_ptr<CFrameWnd> (*m_createFrame)();

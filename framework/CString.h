@@ -7,7 +7,7 @@ class CString {
 public:
     CString() = default;
     CString(const char* text) : m_text(text ? text : "") {}  // NOLINT: implicit like a string literal
-    CString(std::string text) : m_text(std::move(text)) {}    // NOLINT
+    CString(std::string text) : m_text(std::move(text)) {}   // NOLINT
     CString(const char* text, std::size_t length) : m_text(text, length) {}
 
     int GetLength() const { return static_cast<int>(m_text.size()); }

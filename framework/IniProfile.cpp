@@ -10,17 +10,15 @@ namespace {
 
 constexpr DWORD kTextBufferChars = 4096;
 
-} // namespace
+}  // namespace
 
 IniProfile::IniProfile(std::string fileName) : m_fileName(std::move(fileName)) {}
 
-std::string IniProfile::FileNameForProgram()
-{
+std::string IniProfile::FileNameForProgram() {
     std::vector<char> path(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return std::string();
+        if (length == 0) return std::string();
         if (length < path.size()) {
             path.resize(length);
             break;
@@ -29,35 +27,29 @@ std::string IniProfile::FileNameForProgram()
     }
     std::string name(path.begin(), path.end());
     const std::size_t directoryEnd = name.find_last_of("\\/:");
-    if (directoryEnd != std::string::npos)
-        name.erase(0, directoryEnd + 1);
+    if (directoryEnd != std::string::npos) name.erase(0, directoryEnd + 1);
     const std::size_t extension = name.rfind('.');
-    if (extension != std::string::npos)
-        name.erase(extension);
+    if (extension != std::string::npos) name.erase(extension);
     return name + ".INI";
 }
 
-int IniProfile::GetInt(const char* section, const char* key, int defaultValue)
-{
+int IniProfile::GetInt(const char* section, const char* key, int defaultValue) {
     return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, m_fileName.c_str()));
 }
 
-bool IniProfile::WriteInt(const char* section, const char* key, int value)
-{
+bool IniProfile::WriteInt(const char* section, const char* key, int value) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
     return WritePrivateProfileStringA(section, key, text, m_fileName.c_str()) != FALSE;
 }
 
-std::string IniProfile::GetString(const char* section, const char* key, const char* defaultValue)
-{
+std::string IniProfile::GetString(const char* section, const char* key, const char* defaultValue) {
     std::vector<char> text(kTextBufferChars);
     const DWORD length = GetPrivateProfileStringA(section, key, defaultValue != nullptr ? defaultValue : "",
                                                   text.data(), kTextBufferChars, m_fileName.c_str());
     return std::string(text.data(), std::min<DWORD>(length, kTextBufferChars - 1));
 }
 
-bool IniProfile::WriteString(const char* section, const char* key, const char* text)
-{
+bool IniProfile::WriteString(const char* section, const char* key, const char* text) {
     return WritePrivateProfileStringA(section, key, text, m_fileName.c_str()) != FALSE;
 }

@@ -139,7 +139,6 @@ constexpr MessageEntry onEndSession() {
 // BOOL Handler(): WM_QUERYENDSESSION; TRUE lets the session end.
 template <auto Handler>
 constexpr MessageEntry onQueryEndSession() {
-    return {WM_QUERYENDSESSION, 0, 0, [](CCmdTarget& t, WPARAM, LPARAM) -> LRESULT {
-                return (message_detail::Target<Handler>(t).*Handler)();
-            }};
+    return {WM_QUERYENDSESSION, 0, 0,
+            [](CCmdTarget& t, WPARAM, LPARAM) -> LRESULT { return (message_detail::Target<Handler>(t).*Handler)(); }};
 }

@@ -41,8 +41,7 @@ public:
     ~HeldSection() { Release(); }
 
     HeldSection(HeldSection&& other) noexcept : m_store(std::exchange(other.m_store, nullptr)) {}
-    HeldSection& operator=(HeldSection&& other) noexcept
-    {
+    HeldSection& operator=(HeldSection&& other) noexcept {
         if (this != &other) {
             Release();
             m_store = std::exchange(other.m_store, nullptr);
@@ -53,8 +52,7 @@ public:
     HeldSection& operator=(const HeldSection&) = delete;
 
 private:
-    void Release()
-    {
+    void Release() {
         if (m_store != nullptr) {
             m_store->ReleaseSection();
             m_store = nullptr;

@@ -12,8 +12,7 @@ public:
     ~RegKey() { Close(); }
 
     RegKey(RegKey&& other) noexcept : m_key(std::exchange(other.m_key, nullptr)) {}
-    RegKey& operator=(RegKey&& other) noexcept
-    {
+    RegKey& operator=(RegKey&& other) noexcept {
         if (this != &other) {
             Close();
             m_key = std::exchange(other.m_key, nullptr);
@@ -24,17 +23,14 @@ public:
     RegKey& operator=(const RegKey&) = delete;
 
     // Opens an existing key; an empty RegKey when that fails.
-    static RegKey Open(HKEY parent, const char* name, REGSAM access)
-    {
+    static RegKey Open(HKEY parent, const char* name, REGSAM access) {
         HKEY key = nullptr;
-        if (parent == nullptr || RegOpenKeyExA(parent, name, 0, access, &key) != ERROR_SUCCESS)
-            return RegKey();
+        if (parent == nullptr || RegOpenKeyExA(parent, name, 0, access, &key) != ERROR_SUCCESS) return RegKey();
         return RegKey(key);
     }
 
     // Opens a key, creating it (non-volatile, no class) when it is missing.
-    static RegKey Create(HKEY parent, const char* name, REGSAM access)
-    {
+    static RegKey Create(HKEY parent, const char* name, REGSAM access) {
         HKEY key = nullptr;
         if (parent == nullptr || RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
                                                  &key, nullptr) != ERROR_SUCCESS)
@@ -43,19 +39,16 @@ public:
     }
 
     // Removes a key with everything inside it (RegDeleteTree needs Vista; this runs on anything).
-    static bool DeleteTree(HKEY parent, const char* name)
-    {
+    static bool DeleteTree(HKEY parent, const char* name) {
         {
             const RegKey key = Open(parent, name, KEY_READ | KEY_WRITE);
-            if (!key)
-                return false;
+            if (!key) return false;
             char child[256];
             for (;;) {
                 DWORD length = sizeof child;
                 if (RegEnumKeyExA(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
                     break;
-                if (!DeleteTree(key.Get(), child))
-                    return false;
+                if (!DeleteTree(key.Get(), child)) return false;
             }
         }
         return RegDeleteKeyA(parent, name) == ERROR_SUCCESS;
@@ -64,10 +57,8 @@ public:
     HKEY Get() const { return m_key; }
     explicit operator bool() const { return m_key != nullptr; }
 
-    void Close()
-    {
-        if (m_key != nullptr)
-            RegCloseKey(std::exchange(m_key, nullptr));
+    void Close() {
+        if (m_key != nullptr) RegCloseKey(std::exchange(m_key, nullptr));
     }
 
 private:

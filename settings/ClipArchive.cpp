@@ -9,44 +9,36 @@
 
 const char kLastClipsSection[] = "LastClips";
 
-std::string ClipKey(int number)
-{
+std::string ClipKey(int number) {
     char key[24];
     std::snprintf(key, sizeof key, "CLIP %02d", number);
     return key;
 }
 
 void LoadClippings(ProfileStore& profile, std::int32_t numberToSave,
-                   const std::function<void(const std::string& text)>& append)
-{
+                   const std::function<void(const std::string& text)>& append) {
     const HeldSection held(profile, kLastClipsSection);
     for (std::int32_t number = 0; number < numberToSave; ++number) {
         const std::string text = profile.GetString(kLastClipsSection, ClipKey(number).c_str(), nullptr);
-        if (text.empty())
-            return;
+        if (text.empty()) return;
         append(text);
     }
 }
 
-void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool removeDups)
-{
+void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool removeDups) {
     // The list is read whole before the first write: under Wine, registry calls made back to back
     // run measurably faster than calls interleaved with list reads, and a save at the end of a
     // session has little time. Nothing can change the list in between; the save runs on its thread.
     std::vector<std::string> items;
-    for (int index = 0; index < list.count(); ++index)
-        items.push_back(list.textAt(index));
+    for (int index = 0; index < list.count(); ++index) items.push_back(list.textAt(index));
 
     std::vector<const std::string*> kept;
     kept.reserve(items.size());
     std::unordered_set<std::string_view> seen;
-    if (removeDups)
-        seen.reserve(items.size());
+    if (removeDups) seen.reserve(items.size());
     for (const std::string& text : items) {
-        if (removeDups && !seen.insert(text).second)
-            continue;
-        if (!text.empty())
-            kept.push_back(&text);
+        if (removeDups && !seen.insert(text).second) continue;
+        if (!text.empty()) kept.push_back(&text);
     }
 
     // Write results are ignored on purpose: a failed write leaves that entry as it was and the

@@ -10,7 +10,7 @@ class ProfileStore;
 // dense numbers from the newest clipping down, then one empty entry that ends them. Entries past
 // the ending one are left from earlier, longer saves and are never read.
 
-extern const char kLastClipsSection[]; // "LastClips"
+extern const char kLastClipsSection[];  // "LastClips"
 
 // The key for clipping number n: "CLIP %02d".
 std::string ClipKey(int number);

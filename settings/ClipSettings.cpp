@@ -12,10 +12,9 @@ const char kAlwaysOnTopKey[] = "AlwaysOnTop";
 const char kMinimizeOnCopyKey[] = "MinimizeOnCopy";
 const char kConfirmExitKey[] = "ConfirmExit";
 const char kSystemMenuClippingsKey[] = "SystemMenuClippings";
-} // namespace
+}  // namespace
 
-ClipSettings ClipSettings::Defaults()
-{
+ClipSettings ClipSettings::Defaults() {
     ClipSettings settings;
     settings.NumberToSave = kFirstRunNumberToSave;
     settings.MinimizeOnCopy = 1;
@@ -23,20 +22,15 @@ ClipSettings ClipSettings::Defaults()
     return settings;
 }
 
-bool operator==(const ClipSettings& a, const ClipSettings& b)
-{
+bool operator==(const ClipSettings& a, const ClipSettings& b) {
     return a.RemoveDups == b.RemoveDups && a.NumberToSave == b.NumberToSave && a.AlwaysOnTop == b.AlwaysOnTop &&
            a.MinimizeOnCopy == b.MinimizeOnCopy && a.ConfirmExit == b.ConfirmExit &&
            a.ConfirmOnWindowsExit == b.ConfirmOnWindowsExit && a.SystemMenuClippings == b.SystemMenuClippings;
 }
 
-bool operator!=(const ClipSettings& a, const ClipSettings& b)
-{
-    return !(a == b);
-}
+bool operator!=(const ClipSettings& a, const ClipSettings& b) { return !(a == b); }
 
-ClipSettings LoadSettings(ProfileStore& profile)
-{
+ClipSettings LoadSettings(ProfileStore& profile) {
     const HeldSection held(profile, kConfigureSection);
     ClipSettings settings;
     settings.NumberToSave = profile.GetInt(kConfigureSection, kNumberToSaveKey, 0);
@@ -49,16 +43,13 @@ ClipSettings LoadSettings(ProfileStore& profile)
     return settings;
 }
 
-bool ApplyFirstRunRule(ClipSettings& settings)
-{
-    if (settings.NumberToSave != 0)
-        return false;
+bool ApplyFirstRunRule(ClipSettings& settings) {
+    if (settings.NumberToSave != 0) return false;
     settings.NumberToSave = kFirstRunNumberToSave;
     return true;
 }
 
-void SaveSettings(ProfileStore& profile, const ClipSettings& settings)
-{
+void SaveSettings(ProfileStore& profile, const ClipSettings& settings) {
     // Results are ignored on purpose: a failed write leaves the stored value as it was.
     const HeldSection held(profile, kConfigureSection);
     profile.WriteInt(kConfigureSection, kNumberToSaveKey, settings.NumberToSave);
@@ -70,7 +61,6 @@ void SaveSettings(ProfileStore& profile, const ClipSettings& settings)
     profile.WriteInt(kConfigureSection, kSystemMenuClippingsKey, settings.SystemMenuClippings);
 }
 
-std::int32_t ReadConfirmOnWindowsExit(ProfileStore& profile)
-{
+std::int32_t ReadConfirmOnWindowsExit(ProfileStore& profile) {
     return profile.GetInt(kConfigureSection, kConfirmOnWindowsExitKey, 0);
 }

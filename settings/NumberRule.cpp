@@ -2,31 +2,22 @@
 
 namespace {
 
-bool IsScanSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsScanSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Two's-complement reduction modulo 65,536, done in unsigned arithmetic so nothing overflows.
-std::int32_t ToInt16(std::uint32_t bits)
-{
+std::int32_t ToInt16(std::uint32_t bits) {
     const std::uint32_t low = bits & 0xFFFFu;
     return low >= 0x8000u ? static_cast<std::int32_t>(low) - 0x10000 : static_cast<std::int32_t>(low);
 }
 
-} // namespace
+}  // namespace
 
-std::int32_t ScanNumberToSave(std::string_view boxText, std::int32_t currentValue)
-{
+std::int32_t ScanNumberToSave(std::string_view boxText, std::int32_t currentValue) {
     const std::string_view text = boxText.substr(0, kNumberBoxChars);
     std::size_t pos = 0;
-    while (pos < text.size() && IsScanSpace(text[pos]))
-        ++pos;
+    while (pos < text.size() && IsScanSpace(text[pos])) ++pos;
 
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -42,12 +33,10 @@ std::int32_t ScanNumberToSave(std::string_view boxText, std::int32_t currentValu
         magnitude = magnitude * 10u + static_cast<std::uint32_t>(text[pos] - '0');
         anyDigit = true;
     }
-    if (!anyDigit)
-        return currentValue;
+    if (!anyDigit) return currentValue;
     return ToInt16(negative ? 0u - magnitude : magnitude);
 }
 
-std::string FormatNumberToSave(std::int32_t value)
-{
+std::string FormatNumberToSave(std::int32_t value) {
     return std::to_string(ToInt16(static_cast<std::uint32_t>(value)));
 }

@@ -4,13 +4,11 @@
 
 const char kLastPositionSection[] = "LastPosition";
 
-bool operator==(const StoredRect& a, const StoredRect& b)
-{
+bool operator==(const StoredRect& a, const StoredRect& b) {
     return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
 }
 
-StoredRect ReadWindowRect(ProfileStore& profile)
-{
+StoredRect ReadWindowRect(ProfileStore& profile) {
     const HeldSection held(profile, kLastPositionSection);
     const StoredRect missing;
     StoredRect rect;
@@ -21,8 +19,7 @@ StoredRect ReadWindowRect(ProfileStore& profile)
     return rect;
 }
 
-void WriteWindowRect(ProfileStore& profile, const StoredRect& rect)
-{
+void WriteWindowRect(ProfileStore& profile, const StoredRect& rect) {
     // Results ignored on purpose: a failed write keeps the rectangle of an earlier run.
     const HeldSection held(profile, kLastPositionSection);
     profile.WriteInt(kLastPositionSection, "Left", rect.Left);

@@ -1,8 +1,8 @@
 #include "ui/CEditTextDlg.h"
 
 #include "framework/CDataExchange.h"
-#include "ui/ControlLayout.h"
 #include "ui/ClientSize.h"
+#include "ui/ControlLayout.h"
 #include "ui/resource.h"
 
 const MessageEntry CEditTextDlg::kMessages[] = {

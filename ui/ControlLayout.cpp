@@ -9,9 +9,7 @@ constexpr int kButtonGap = 5;
 // Left edge of a row of buttons centred in the client width. Each half is
 // truncated on its own (the row's half toward zero, from a negative number), so
 // an odd client width puts the row where the next smaller even width does.
-int CentredRowLeft(int clientWidth, int rowWidth) {
-    return (0 - rowWidth) / 2 + clientWidth / 2;
-}
+int CentredRowLeft(int clientWidth, int rowWidth) { return (0 - rowWidth) / 2 + clientWidth / 2; }
 
 ControlPlacement ButtonAt(int x, int y, PixelSize button) {
     return ControlPlacement{x, y, button.width, button.height};
@@ -19,8 +17,7 @@ ControlPlacement ButtonAt(int x, int y, PixelSize button) {
 
 // The client rectangle less the margins, with extra room kept below it.
 ControlPlacement FillAbove(PixelSize client, int spaceBelow) {
-    return ControlPlacement{kMargin, kMargin, client.width - 2 * kMargin,
-                            client.height - kMargin - spaceBelow};
+    return ControlPlacement{kMargin, kMargin, client.width - 2 * kMargin, client.height - kMargin - spaceBelow};
 }
 
 }  // namespace

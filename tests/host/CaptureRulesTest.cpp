@@ -1,11 +1,11 @@
-#include "clips/CaptureRules.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
+
+#include "clips/CaptureRules.h"
 
 using namespace capture;
 

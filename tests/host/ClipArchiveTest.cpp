@@ -10,22 +10,19 @@ namespace {
 
 using Value = FakeProfileStore::Value;
 
-ClipListReader ReaderOf(const std::vector<std::string>& items)
-{
+ClipListReader ReaderOf(const std::vector<std::string>& items) {
     return {[&items] { return static_cast<int>(items.size()); },
             [&items](int index) { return items.at(static_cast<std::size_t>(index)); }};
 }
 
-std::vector<std::string> Load(FakeProfileStore& profile, std::int32_t numberToSave)
-{
+std::vector<std::string> Load(FakeProfileStore& profile, std::int32_t numberToSave) {
     std::vector<std::string> loaded;
     LoadClippings(profile, numberToSave, [&loaded](const std::string& text) { loaded.push_back(text); });
     return loaded;
 }
 
 // The texts written to "LastClips" in order, each with its key.
-std::vector<std::pair<std::string, std::string>> WrittenClips(const FakeProfileStore& profile)
-{
+std::vector<std::pair<std::string, std::string>> WrittenClips(const FakeProfileStore& profile) {
     std::vector<std::pair<std::string, std::string>> written;
     for (const auto& write : profile.Writes()) {
         EXPECT_EQ("LastClips", write.section);
@@ -34,18 +31,15 @@ std::vector<std::pair<std::string, std::string>> WrittenClips(const FakeProfileS
     return written;
 }
 
-std::vector<std::string> Numbered(const std::string& prefix, int count)
-{
+std::vector<std::string> Numbered(const std::string& prefix, int count) {
     std::vector<std::string> items;
-    for (int i = 0; i < count; ++i)
-        items.push_back(prefix + std::to_string(i));
+    for (int i = 0; i < count; ++i) items.push_back(prefix + std::to_string(i));
     return items;
 }
 
-} // namespace
+}  // namespace
 
-TEST(ClipArchiveTest, KeysAreNumberedWithAtLeastTwoDigits)
-{
+TEST(ClipArchiveTest, KeysAreNumberedWithAtLeastTwoDigits) {
     EXPECT_EQ("CLIP 00", ClipKey(0));
     EXPECT_EQ("CLIP 09", ClipKey(9));
     EXPECT_EQ("CLIP 10", ClipKey(10));
@@ -55,8 +49,7 @@ TEST(ClipArchiveTest, KeysAreNumberedWithAtLeastTwoDigits)
     EXPECT_EQ("CLIP 40000", ClipKey(40000));
 }
 
-TEST(ClipArchiveTest, SavedListLoadsBackInTheSameOrder)
-{
+TEST(ClipArchiveTest, SavedListLoadsBackInTheSameOrder) {
     FakeProfileStore profile;
     const std::vector<std::string> items = {"newest", "middle", "oldest"};
     SaveClippings(profile, ReaderOf(items), false);
@@ -64,8 +57,7 @@ TEST(ClipArchiveTest, SavedListLoadsBackInTheSameOrder)
     EXPECT_EQ(items, Load(profile, 10));
 }
 
-TEST(ClipArchiveTest, EmptyListSavesOnlyTheEndingEntry)
-{
+TEST(ClipArchiveTest, EmptyListSavesOnlyTheEndingEntry) {
     FakeProfileStore profile;
     profile.Put("LastClips", "CLIP 00", std::string("old"));
     const std::vector<std::string> none;
@@ -76,8 +68,7 @@ TEST(ClipArchiveTest, EmptyListSavesOnlyTheEndingEntry)
     EXPECT_TRUE(Load(profile, 10).empty());
 }
 
-TEST(ClipArchiveTest, ShorterSaveLeavesOlderEntriesBeyondTheEndUnread)
-{
+TEST(ClipArchiveTest, ShorterSaveLeavesOlderEntriesBeyondTheEndUnread) {
     FakeProfileStore profile;
     SaveClippings(profile, ReaderOf(Numbered("old ", 8)), false);
     const std::vector<std::string> fresh = Numbered("new ", 5);
@@ -92,8 +83,7 @@ TEST(ClipArchiveTest, ShorterSaveLeavesOlderEntriesBeyondTheEndUnread)
     EXPECT_EQ(fresh, Load(profile, 100));
 }
 
-TEST(ClipArchiveTest, RemoveDupsWritesOnlyTheNewestOfEqualTextsAndSkipsEmptyItems)
-{
+TEST(ClipArchiveTest, RemoveDupsWritesOnlyTheNewestOfEqualTextsAndSkipsEmptyItems) {
     FakeProfileStore profile;
     const std::vector<std::string> items = {"abc", "ABC", "abc", "", "ab"};
     SaveClippings(profile, ReaderOf(items), true);
@@ -103,8 +93,7 @@ TEST(ClipArchiveTest, RemoveDupsWritesOnlyTheNewestOfEqualTextsAndSkipsEmptyItem
     EXPECT_EQ(expected, WrittenClips(profile));
 }
 
-TEST(ClipArchiveTest, WithoutRemoveDupsEveryNonEmptyItemIsWritten)
-{
+TEST(ClipArchiveTest, WithoutRemoveDupsEveryNonEmptyItemIsWritten) {
     FakeProfileStore profile;
     const std::vector<std::string> items = {"abc", "ABC", "abc", "", "ab"};
     SaveClippings(profile, ReaderOf(items), false);
@@ -114,11 +103,10 @@ TEST(ClipArchiveTest, WithoutRemoveDupsEveryNonEmptyItemIsWritten)
     EXPECT_EQ(expected, WrittenClips(profile));
 }
 
-TEST(ClipArchiveTest, DuplicatesCompareWholeTextsExactly)
-{
+TEST(ClipArchiveTest, DuplicatesCompareWholeTextsExactly) {
     FakeProfileStore profile;
-    const std::vector<std::string> items = {"a",  "a ", " a", "a",  "ab", "a\xE4", "a\xC4", "a\xE4",
-                                            "x",  "a",  "x",  "",   "",   "a ",    "b",    "ab"};
+    const std::vector<std::string> items = {"a", "a ", " a", "a", "ab", "a\xE4", "a\xC4", "a\xE4",
+                                            "x", "a",  "x",  "",  "",   "a ",    "b",     "ab"};
     SaveClippings(profile, ReaderOf(items), true);
 
     const std::vector<std::string> kept = {"a", "a ", " a", "ab", "a\xE4", "a\xC4", "x", "b"};
@@ -126,8 +114,7 @@ TEST(ClipArchiveTest, DuplicatesCompareWholeTextsExactly)
     EXPECT_EQ(Value(std::string()), profile.Stored("LastClips", ClipKey(static_cast<int>(kept.size()))));
 }
 
-TEST(ClipArchiveTest, HundredAndTwentyItemsEndWithClip120)
-{
+TEST(ClipArchiveTest, HundredAndTwentyItemsEndWithClip120) {
     FakeProfileStore profile;
     const std::vector<std::string> items = Numbered("item ", 120);
     SaveClippings(profile, ReaderOf(items), true);
@@ -139,8 +126,7 @@ TEST(ClipArchiveTest, HundredAndTwentyItemsEndWithClip120)
     EXPECT_EQ(items, Load(profile, 120));
 }
 
-TEST(ClipArchiveTest, FortyThousandItemsUseFullWidthKeyNumbers)
-{
+TEST(ClipArchiveTest, FortyThousandItemsUseFullWidthKeyNumbers) {
     FakeProfileStore profile;
     const std::vector<std::string> items = Numbered("clip ", 40000);
     SaveClippings(profile, ReaderOf(items), true);
@@ -157,8 +143,7 @@ TEST(ClipArchiveTest, FortyThousandItemsUseFullWidthKeyNumbers)
     EXPECT_EQ(items, Load(profile, 2147483647));
 }
 
-TEST(ClipArchiveTest, LoadReadsAtMostNumberToSaveEntries)
-{
+TEST(ClipArchiveTest, LoadReadsAtMostNumberToSaveEntries) {
     FakeProfileStore profile;
     const std::vector<std::string> items = Numbered("saved ", 10);
     SaveClippings(profile, ReaderOf(items), false);
@@ -170,8 +155,7 @@ TEST(ClipArchiveTest, LoadReadsAtMostNumberToSaveEntries)
     EXPECT_EQ(items, Load(profile, 10));
 }
 
-TEST(ClipArchiveTest, ZeroOrNegativeNumberToSaveLoadsNothing)
-{
+TEST(ClipArchiveTest, ZeroOrNegativeNumberToSaveLoadsNothing) {
     FakeProfileStore profile;
     SaveClippings(profile, ReaderOf(Numbered("saved ", 4)), false);
 
@@ -182,8 +166,7 @@ TEST(ClipArchiveTest, ZeroOrNegativeNumberToSaveLoadsNothing)
     }
 }
 
-TEST(ClipArchiveTest, LoadStopsAtTheFirstEmptyOrMissingEntry)
-{
+TEST(ClipArchiveTest, LoadStopsAtTheFirstEmptyOrMissingEntry) {
     FakeProfileStore profile;
     profile.Put("LastClips", "CLIP 00", std::string("first"));
     profile.Put("LastClips", "CLIP 01", std::string("second"));
@@ -199,8 +182,7 @@ TEST(ClipArchiveTest, LoadStopsAtTheFirstEmptyOrMissingEntry)
     EXPECT_EQ(upToGap, Load(gap, 10));
 }
 
-TEST(ClipArchiveTest, LoadKeepsDuplicatesAndLeavesTheProfileUnwritten)
-{
+TEST(ClipArchiveTest, LoadKeepsDuplicatesAndLeavesTheProfileUnwritten) {
     FakeProfileStore profile;
     const std::vector<std::string> items = {"same", "same", "other"};
     SaveClippings(profile, ReaderOf(items), false);
@@ -210,21 +192,18 @@ TEST(ClipArchiveTest, LoadKeepsDuplicatesAndLeavesTheProfileUnwritten)
     EXPECT_TRUE(profile.Writes().empty());
 }
 
-TEST(ClipArchiveTest, SaveAndLoadHoldLastClipsThroughout)
-{
+TEST(ClipArchiveTest, SaveAndLoadHoldLastClipsThroughout) {
     FakeProfileStore profile;
     SaveClippings(profile, ReaderOf(Numbered("held ", 30)), true);
     Load(profile, 100);
 
-    for (const auto& access : profile.Log())
-        EXPECT_EQ("LastClips", access.heldSection) << access.key;
+    for (const auto& access : profile.Log()) EXPECT_EQ("LastClips", access.heldSection) << access.key;
     EXPECT_EQ(2, profile.HoldCount());
     EXPECT_EQ(2, profile.ReleaseCount());
     EXPECT_FALSE(profile.IsHolding());
 }
 
-TEST(ClipArchiveTest, SaveFollowsTheListCountAskedAfterEveryItem)
-{
+TEST(ClipArchiveTest, SaveFollowsTheListCountAskedAfterEveryItem) {
     FakeProfileStore profile;
     std::vector<std::string> items = {"one", "two", "three"};
     const ClipListReader shrinking = {[&] { return static_cast<int>(items.size()); },
@@ -235,7 +214,7 @@ TEST(ClipArchiveTest, SaveFollowsTheListCountAskedAfterEveryItem)
                                       }};
     SaveClippings(profile, shrinking, true);
 
-    const std::vector<std::pair<std::string, std::string>> expected = {{"CLIP 00", "one"}, {"CLIP 01", "two"},
-                                                                       {"CLIP 02", ""}};
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"CLIP 00", "one"}, {"CLIP 01", "two"}, {"CLIP 02", ""}};
     EXPECT_EQ(expected, WrittenClips(profile));
 }

@@ -8,25 +8,22 @@
 
 namespace {
 
-const std::vector<std::string> kReadOrder = {"NumberToSave",   "RemoveDups",           "AlwaysOnTop",
-                                             "MinimizeOnCopy", "ConfirmExit",          "ConfirmOnWindowsExit",
+const std::vector<std::string> kReadOrder = {"NumberToSave",       "RemoveDups",  "AlwaysOnTop",
+                                             "MinimizeOnCopy",     "ConfirmExit", "ConfirmOnWindowsExit",
                                              "SystemMenuClippings"};
 
-const std::vector<std::string> kWriteOrder = {"NumberToSave", "RemoveDups",           "MinimizeOnCopy",
-                                              "AlwaysOnTop",  "ConfirmExit",          "ConfirmOnWindowsExit",
+const std::vector<std::string> kWriteOrder = {"NumberToSave",       "RemoveDups",  "MinimizeOnCopy",
+                                              "AlwaysOnTop",        "ConfirmExit", "ConfirmOnWindowsExit",
                                               "SystemMenuClippings"};
 
-std::vector<std::string> KeysOf(const std::vector<FakeProfileStore::Access>& accesses)
-{
+std::vector<std::string> KeysOf(const std::vector<FakeProfileStore::Access>& accesses) {
     std::vector<std::string> keys;
-    for (const auto& access : accesses)
-        keys.push_back(access.key);
+    for (const auto& access : accesses) keys.push_back(access.key);
     return keys;
 }
 
 // A record whose fields all differ, so that a field stored under the wrong key shows.
-ClipSettings DistinctSettings()
-{
+ClipSettings DistinctSettings() {
     ClipSettings settings;
     settings.RemoveDups = 11;
     settings.NumberToSave = 22;
@@ -38,10 +35,9 @@ ClipSettings DistinctSettings()
     return settings;
 }
 
-} // namespace
+}  // namespace
 
-TEST(ClipSettingsTest, DefaultRecordIsAllZerosForTheDialog)
-{
+TEST(ClipSettingsTest, DefaultRecordIsAllZerosForTheDialog) {
     const ClipSettings settings;
     EXPECT_EQ(0, settings.RemoveDups);
     EXPECT_EQ(0, settings.NumberToSave);
@@ -52,8 +48,7 @@ TEST(ClipSettingsTest, DefaultRecordIsAllZerosForTheDialog)
     EXPECT_EQ(0, settings.SystemMenuClippings);
 }
 
-TEST(ClipSettingsTest, EmptyProfileLoadsDefaultsAndTriggersFirstRun)
-{
+TEST(ClipSettingsTest, EmptyProfileLoadsDefaultsAndTriggersFirstRun) {
     FakeProfileStore profile;
     ClipSettings settings = LoadSettings(profile);
 
@@ -71,8 +66,7 @@ TEST(ClipSettingsTest, EmptyProfileLoadsDefaultsAndTriggersFirstRun)
     EXPECT_TRUE(profile.Writes().empty());
 }
 
-TEST(ClipSettingsTest, LoadReadsEveryKeyOfConfigureInOrder)
-{
+TEST(ClipSettingsTest, LoadReadsEveryKeyOfConfigureInOrder) {
     FakeProfileStore profile;
     LoadSettings(profile);
 
@@ -85,8 +79,7 @@ TEST(ClipSettingsTest, LoadReadsEveryKeyOfConfigureInOrder)
     EXPECT_FALSE(profile.IsHolding());
 }
 
-TEST(ClipSettingsTest, LoadPutsEachStoredValueInItsOwnField)
-{
+TEST(ClipSettingsTest, LoadPutsEachStoredValueInItsOwnField) {
     FakeProfileStore profile;
     profile.Put("Configure", "RemoveDups", 11);
     profile.Put("Configure", "NumberToSave", 22);
@@ -100,8 +93,7 @@ TEST(ClipSettingsTest, LoadPutsEachStoredValueInItsOwnField)
     EXPECT_EQ(DistinctSettings(), LoadSettings(profile));
 }
 
-TEST(ClipSettingsTest, SaveWritesAllSevenWithMinimizeOnCopyBeforeAlwaysOnTop)
-{
+TEST(ClipSettingsTest, SaveWritesAllSevenWithMinimizeOnCopyBeforeAlwaysOnTop) {
     FakeProfileStore profile;
     SaveSettings(profile, DistinctSettings());
 
@@ -116,8 +108,7 @@ TEST(ClipSettingsTest, SaveWritesAllSevenWithMinimizeOnCopyBeforeAlwaysOnTop)
     EXPECT_FALSE(profile.IsHolding());
 }
 
-TEST(ClipSettingsTest, SavedSettingsLoadBackUnchangedWithoutNormalisingFlags)
-{
+TEST(ClipSettingsTest, SavedSettingsLoadBackUnchangedWithoutNormalisingFlags) {
     FakeProfileStore profile;
     ClipSettings settings = DistinctSettings();
     settings.AlwaysOnTop = 5;
@@ -129,8 +120,7 @@ TEST(ClipSettingsTest, SavedSettingsLoadBackUnchangedWithoutNormalisingFlags)
     EXPECT_EQ(settings, loaded);
 }
 
-TEST(ClipSettingsTest, FirstRunRuleFiresOnlyForExactlyZero)
-{
+TEST(ClipSettingsTest, FirstRunRuleFiresOnlyForExactlyZero) {
     for (const int stored : {0, -1, -32768, 1, 5, 40000}) {
         FakeProfileStore profile;
         profile.Put("Configure", "NumberToSave", stored);
@@ -142,8 +132,7 @@ TEST(ClipSettingsTest, FirstRunRuleFiresOnlyForExactlyZero)
     }
 }
 
-TEST(ClipSettingsTest, FirstRunCancelledStillStoresTenAndDefaultsSoNextStartOpensNoDialog)
-{
+TEST(ClipSettingsTest, FirstRunCancelledStillStoresTenAndDefaultsSoNextStartOpensNoDialog) {
     FakeProfileStore profile;
     ClipSettings firstRun = LoadSettings(profile);
     ASSERT_TRUE(ApplyFirstRunRule(firstRun));
@@ -154,8 +143,7 @@ TEST(ClipSettingsTest, FirstRunCancelledStillStoresTenAndDefaultsSoNextStartOpen
     EXPECT_EQ(ClipSettings::Defaults(), nextRun);
 }
 
-TEST(ClipSettingsTest, ConfirmOnWindowsExitIsReadFromTheProfile)
-{
+TEST(ClipSettingsTest, ConfirmOnWindowsExitIsReadFromTheProfile) {
     FakeProfileStore profile;
     EXPECT_EQ(0, ReadConfirmOnWindowsExit(profile));
 

@@ -1,8 +1,8 @@
-#include "clips/ClipTextCensus.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "clips/ClipTextCensus.h"
 
 TEST(ClipTextCensus, KnowsATextUntilItsLastItemIsRemoved) {
     ClipTextCensus census;

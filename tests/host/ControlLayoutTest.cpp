@@ -1,6 +1,6 @@
-#include "ui/ControlLayout.h"
-
 #include <gtest/gtest.h>
+
+#include "ui/ControlLayout.h"
 
 namespace {
 

@@ -4,8 +4,7 @@
 
 #include "tests/host/FakeProfileStore.h"
 
-TEST(HeldSectionTest, HoldsForItsScopeAndReleasesOnce)
-{
+TEST(HeldSectionTest, HoldsForItsScopeAndReleasesOnce) {
     FakeProfileStore profile;
     {
         const HeldSection held(profile, "LastClips");
@@ -18,8 +17,7 @@ TEST(HeldSectionTest, HoldsForItsScopeAndReleasesOnce)
     EXPECT_EQ("LastClips", profile.Log().at(0).heldSection);
 }
 
-TEST(HeldSectionTest, MovedHoldIsReleasedOnlyByItsNewOwner)
-{
+TEST(HeldSectionTest, MovedHoldIsReleasedOnlyByItsNewOwner) {
     FakeProfileStore profile;
     {
         HeldSection first(profile, "Configure");
@@ -33,15 +31,12 @@ TEST(HeldSectionTest, MovedHoldIsReleasedOnlyByItsNewOwner)
     EXPECT_EQ(1, profile.ReleaseCount());
 }
 
-TEST(HeldSectionTest, MoveAssignmentReleasesTheHoldItReplaces)
-{
+TEST(HeldSectionTest, MoveAssignmentReleasesTheHoldItReplaces) {
     FakeProfileStore profile;
     HeldSection target(profile, "Configure");
     HeldSection source(profile, "LastClips");
     target = std::move(source);
     EXPECT_EQ(1, profile.ReleaseCount());
-    {
-        const HeldSection done(std::move(target));
-    }
+    { const HeldSection done(std::move(target)); }
     EXPECT_EQ(2, profile.ReleaseCount());
 }

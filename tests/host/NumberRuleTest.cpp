@@ -16,39 +16,33 @@ struct ScanCase {
 // A value that no input below produces, to tell "kept the current value" from a scanned one.
 constexpr std::int32_t kUnchanged = 31337;
 
-} // namespace
+}  // namespace
 
-TEST(NumberRuleTest, ScansLikeShortDecimalInput)
-{
+TEST(NumberRuleTest, ScansLikeShortDecimalInput) {
     const ScanCase cases[] = {
-        {"10", 10},         {"12abc", 12},        {"  12", 12},         {"\t\n12", 12},
-        {"-3", -3},         {"+5", 5},            {"0", 0},             {"007", 7},
-        {"40000", -25536},  {"70000", 4464},      {"32767", 32767},     {"32768", -32768},
-        {"-32768", -32768}, {"-32769", 32767},    {"65536", 0},         {"-0", 0},
-        {"12 34", 12},      {"5-", 5},            {"99999999", -7937},  {"-9999999", 27009},
+        {"10", 10},       {"12abc", 12},     {"  12", 12},       {"\t\n12", 12},      {"-3", -3},
+        {"+5", 5},        {"0", 0},          {"007", 7},         {"40000", -25536},   {"70000", 4464},
+        {"32767", 32767}, {"32768", -32768}, {"-32768", -32768}, {"-32769", 32767},   {"65536", 0},
+        {"-0", 0},        {"12 34", 12},     {"5-", 5},          {"99999999", -7937}, {"-9999999", 27009},
     };
-    for (const ScanCase& c : cases)
-        EXPECT_EQ(c.expected, ScanNumberToSave(c.text, kUnchanged)) << '"' << c.text << '"';
+    for (const ScanCase& c : cases) EXPECT_EQ(c.expected, ScanNumberToSave(c.text, kUnchanged)) << '"' << c.text << '"';
 }
 
-TEST(NumberRuleTest, ReadsOnlyTheFirstEightCharacters)
-{
+TEST(NumberRuleTest, ReadsOnlyTheFirstEightCharacters) {
     EXPECT_EQ(24910, ScanNumberToSave("123456789", kUnchanged));  // 12345678
-    EXPECT_EQ(10617, ScanNumberToSave("-12345678", kUnchanged)); // -1234567
+    EXPECT_EQ(10617, ScanNumberToSave("-12345678", kUnchanged));  // -1234567
     EXPECT_EQ(kUnchanged, ScanNumberToSave("        5", kUnchanged));
     EXPECT_EQ(5, ScanNumberToSave("       5", kUnchanged));
 }
 
-TEST(NumberRuleTest, TextWithoutADigitKeepsTheCurrentValue)
-{
+TEST(NumberRuleTest, TextWithoutADigitKeepsTheCurrentValue) {
     for (const char* text : {"", "  ", "+", "-", "abc", " -x", "+-1", "- 3", "\t"}) {
         EXPECT_EQ(kUnchanged, ScanNumberToSave(text, kUnchanged)) << '"' << text << '"';
         EXPECT_EQ(-40000, ScanNumberToSave(text, -40000)) << '"' << text << '"';
     }
 }
 
-TEST(NumberRuleTest, AgreesWithTheCLibraryScanOnRandomBoxTexts)
-{
+TEST(NumberRuleTest, AgreesWithTheCLibraryScanOnRandomBoxTexts) {
     const std::string alphabet = " \t+-0123456789x";
     std::mt19937 random(20240613);
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
@@ -56,8 +50,7 @@ TEST(NumberRuleTest, AgreesWithTheCLibraryScanOnRandomBoxTexts)
 
     for (int round = 0; round < 20000; ++round) {
         std::string text;
-        for (int n = length(random); n > 0; --n)
-            text += alphabet[pick(random)];
+        for (int n = length(random); n > 0; --n) text += alphabet[pick(random)];
 
         short scanned = 0;
         const int assigned = std::sscanf(text.c_str(), "%hd", &scanned);
@@ -66,8 +59,7 @@ TEST(NumberRuleTest, AgreesWithTheCLibraryScanOnRandomBoxTexts)
     }
 }
 
-TEST(NumberRuleTest, FormatsTheValueReducedToSixteenBits)
-{
+TEST(NumberRuleTest, FormatsTheValueReducedToSixteenBits) {
     EXPECT_EQ("10", FormatNumberToSave(10));
     EXPECT_EQ("0", FormatNumberToSave(0));
     EXPECT_EQ("-3", FormatNumberToSave(-3));
@@ -80,8 +72,7 @@ TEST(NumberRuleTest, FormatsTheValueReducedToSixteenBits)
     EXPECT_EQ("-1", FormatNumberToSave(2147483647));
 }
 
-TEST(NumberRuleTest, ShowingAStoredValueReadsItBackReduced)
-{
+TEST(NumberRuleTest, ShowingAStoredValueReadsItBackReduced) {
     for (const std::int32_t stored : {10, 40000, -5, 70000, 2147483647, -2147483647 - 1}) {
         char printed[16];
         std::snprintf(printed, sizeof printed, "%hd", static_cast<short>(stored));

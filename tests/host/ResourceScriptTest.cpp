@@ -2,10 +2,7 @@
 // the compiled resources back, so that what the platform will load (style bits
 // included, which the resource compiler may add on its own) is what the program
 // expects.
-#include "ui/resource.h"
-
 #include <gtest/gtest.h>
-
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -20,6 +17,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "ui/resource.h"
 
 namespace {
 
@@ -338,12 +337,11 @@ protected:
         ASSERT_NE(descriptor, -1);
         close(descriptor);
 
-        const std::string command = "i686-w64-mingw32-windres -I'" + root + "' '" + root +
-                                    "ui/scrapvault.rc' -O res -o '" + output + "'";
+        const std::string command =
+            "i686-w64-mingw32-windres -I'" + root + "' '" + root + "ui/scrapvault.rc' -O res -o '" + output + "'";
         const int status = std::system(command.c_str());
         std::ifstream file(output, std::ios::binary);
-        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                              std::istreambuf_iterator<char>()};
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
         std::remove(output.c_str());
         ASSERT_EQ(status, 0) << command;
         s_resources = ParseResFile(bytes);
@@ -425,10 +423,17 @@ void ExpectDialog(const DialogTemplate& dialog, std::uint32_t style, const char*
 
 TEST_F(ResourceScript, DefinesExactlyTheProgramsResourcesInUsEnglish) {
     const std::vector<ResourceKey> named = {
-        {kRtBitmap, IDR_MAINFRAME},     {kRtMenu, IDR_MAINFRAME},      {kRtDialog, IDD_ABOUTBOX},
-        {kRtDialog, IDD_CLIP_FORM},     {kRtDialog, IDD_EDIT_TEXT},    {kRtDialog, IDD_CONFIGURE},
-        {kRtString, IDR_MAINFRAME / 16 + 1}, {kRtString, AFX_IDS_APP_TITLE / 16 + 1},
-        {kRtAccelerator, IDR_MAINFRAME}, {kRtGroupIcon, IDR_MAINFRAME}, {kRtVersion, 1},
+        {kRtBitmap, IDR_MAINFRAME},
+        {kRtMenu, IDR_MAINFRAME},
+        {kRtDialog, IDD_ABOUTBOX},
+        {kRtDialog, IDD_CLIP_FORM},
+        {kRtDialog, IDD_EDIT_TEXT},
+        {kRtDialog, IDD_CONFIGURE},
+        {kRtString, IDR_MAINFRAME / 16 + 1},
+        {kRtString, AFX_IDS_APP_TITLE / 16 + 1},
+        {kRtAccelerator, IDR_MAINFRAME},
+        {kRtGroupIcon, IDR_MAINFRAME},
+        {kRtVersion, 1},
     };
     std::size_t images = 0;
     for (const auto& [key, resource] : s_resources) {
@@ -451,8 +456,7 @@ TEST_F(ResourceScript, AboutBoxShowsTheIconVersionNoticeAndCredit) {
                      {IDC_STATIC, ControlClass::Static, "Scrapvault Version 1.7", kSsLeft | kWsGroup, 40, 10, 119, 8},
                      {IDC_STATIC, ControlClass::Static, "Copyright (C) 1996", kSsLeft | kWsGroup, 40, 25, 119, 8},
                      {kIdOk, ControlClass::Button, "OK", kBsDefPushButton | kWsGroup | kWsTabStop, 176, 6, 32, 14},
-                     {IDC_STATIC, ControlClass::Static, "By the Scrapvault team", kSsLeft | kWsGroup, 114, 44, 100,
-                      8},
+                     {IDC_STATIC, ControlClass::Static, "By the Scrapvault team", kSsLeft | kWsGroup, 114, 44, 100, 8},
                  });
 }
 
@@ -479,8 +483,8 @@ TEST_F(ResourceScript, EditTextDialogIsSizableWithoutSystemMenuOrWantReturn) {
                  {
                      {kIdOk, ControlClass::Button, "OK", kBsDefPushButton | kWsTabStop, 13, 62, 50, 14},
                      {kIdCancel, ControlClass::Button, "Cancel", kBsPushButton | kWsTabStop, 72, 62, 50, 14},
-                     {IDC_TEXT, ControlClass::Edit, "",
-                      kWsBorder | kWsVScroll | kWsHScroll | kWsTabStop | kEsMultiLine, 4, 5, 120, 51},
+                     {IDC_TEXT, ControlClass::Edit, "", kWsBorder | kWsVScroll | kWsHScroll | kWsTabStop | kEsMultiLine,
+                      4, 5, 120, 51},
                  });
 }
 
@@ -500,8 +504,7 @@ TEST_F(ResourceScript, ConfigureDialogHoldsTheNumberAndSixCheckBoxesInTabOrder) 
             {IDC_MINIMIZE_ON_COPY, ControlClass::Button, "Minimize on Copy", kCheckBox, 13, 67, 69, 10},
             {IDC_CONFIRM_EXIT, ControlClass::Button, "Confirm Exit", kCheckBox, 88, 36, 51, 10},
             {IDC_SYSTEM_MENU_CLIPPINGS, ControlClass::Button, "System Menu Clippings", kCheckBox, 88, 68, 86, 10},
-            {IDC_CONFIRM_ON_WINDOWS_EXIT, ControlClass::Button, "Confirm On Windows Exit", kCheckBox, 88, 52, 98,
-             10},
+            {IDC_CONFIRM_ON_WINDOWS_EXIT, ControlClass::Button, "Confirm On Windows Exit", kCheckBox, 88, 52, 98, 10},
         });
 }
 
@@ -541,13 +544,20 @@ TEST_F(ResourceScript, MainMenuListsTheFileAndHelpCommandsInOrder) {
 TEST_F(ResourceScript, AcceleratorsBindTheFourteenKeysWithoutNoInvert) {
     const std::vector<Accelerator> table = ParseAccelerators(Data(kRtAccelerator, IDR_MAINFRAME));
     const std::vector<Accelerator> expected = {
-        {kFVirtKey | kFControl, 'N', ID_FILE_NEW},     {kFVirtKey | kFControl, 'O', ID_FILE_OPEN},
-        {kFVirtKey | kFControl, 'S', ID_FILE_SAVE},    {kFVirtKey | kFControl, 'P', ID_FILE_PRINT},
-        {kFVirtKey | kFControl, 'Z', ID_EDIT_UNDO},    {kFVirtKey | kFControl, 'X', ID_EDIT_CUT},
-        {kFVirtKey | kFControl, 'C', ID_EDIT_COPY},    {kFVirtKey | kFControl, 'V', ID_EDIT_PASTE},
-        {kFVirtKey | kFAlt, kVkBack, ID_EDIT_UNDO},    {kFVirtKey | kFShift, kVkDelete, ID_EDIT_CUT},
-        {kFVirtKey | kFControl, kVkInsert, ID_EDIT_COPY}, {kFVirtKey | kFShift, kVkInsert, ID_EDIT_PASTE},
-        {kFVirtKey, kVkF6, ID_NEXT_PANE},              {kFVirtKey | kFShift, kVkF6, ID_PREV_PANE},
+        {kFVirtKey | kFControl, 'N', ID_FILE_NEW},
+        {kFVirtKey | kFControl, 'O', ID_FILE_OPEN},
+        {kFVirtKey | kFControl, 'S', ID_FILE_SAVE},
+        {kFVirtKey | kFControl, 'P', ID_FILE_PRINT},
+        {kFVirtKey | kFControl, 'Z', ID_EDIT_UNDO},
+        {kFVirtKey | kFControl, 'X', ID_EDIT_CUT},
+        {kFVirtKey | kFControl, 'C', ID_EDIT_COPY},
+        {kFVirtKey | kFControl, 'V', ID_EDIT_PASTE},
+        {kFVirtKey | kFAlt, kVkBack, ID_EDIT_UNDO},
+        {kFVirtKey | kFShift, kVkDelete, ID_EDIT_CUT},
+        {kFVirtKey | kFControl, kVkInsert, ID_EDIT_COPY},
+        {kFVirtKey | kFShift, kVkInsert, ID_EDIT_PASTE},
+        {kFVirtKey, kVkF6, ID_NEXT_PANE},
+        {kFVirtKey | kFShift, kVkF6, ID_PREV_PANE},
     };
 
     ASSERT_EQ(table.size(), expected.size());

@@ -6,8 +6,7 @@
 #include "settings/StoredRect.h"
 #include "tests/host/FakeProfileStore.h"
 
-TEST(StoredRectTest, EmptyProfileGivesAHundredPixelSquareAtTheOrigin)
-{
+TEST(StoredRectTest, EmptyProfileGivesAHundredPixelSquareAtTheOrigin) {
     FakeProfileStore profile;
     const StoredRect rect = ReadWindowRect(profile);
     EXPECT_EQ(0, rect.Left);
@@ -17,8 +16,7 @@ TEST(StoredRectTest, EmptyProfileGivesAHundredPixelSquareAtTheOrigin)
     EXPECT_TRUE(profile.Writes().empty());
 }
 
-TEST(StoredRectTest, WrittenRectangleReadsBackAsStoredEvenWhenInsideOut)
-{
+TEST(StoredRectTest, WrittenRectangleReadsBackAsStoredEvenWhenInsideOut) {
     FakeProfileStore profile;
     StoredRect rect;
     rect.Left = 640;
@@ -30,8 +28,7 @@ TEST(StoredRectTest, WrittenRectangleReadsBackAsStoredEvenWhenInsideOut)
     EXPECT_EQ(rect, ReadWindowRect(profile));
 }
 
-TEST(StoredRectTest, WritesLeftTopRightBottomInOrderUnderLastPosition)
-{
+TEST(StoredRectTest, WritesLeftTopRightBottomInOrderUnderLastPosition) {
     FakeProfileStore profile;
     StoredRect rect;
     rect.Left = 1;
@@ -50,8 +47,7 @@ TEST(StoredRectTest, WritesLeftTopRightBottomInOrderUnderLastPosition)
     }
 }
 
-TEST(StoredRectTest, EachMissingEntryTakesItsOwnDefault)
-{
+TEST(StoredRectTest, EachMissingEntryTakesItsOwnDefault) {
     FakeProfileStore profile;
     profile.Put("LastPosition", "Left", 10);
     profile.Put("LastPosition", "Bottom", 40);
@@ -64,8 +60,7 @@ TEST(StoredRectTest, EachMissingEntryTakesItsOwnDefault)
     EXPECT_EQ(40, rect.Bottom);
 
     std::vector<std::string> readKeys;
-    for (const auto& read : profile.Reads())
-        readKeys.push_back(read.key);
+    for (const auto& read : profile.Reads()) readKeys.push_back(read.key);
     const std::vector<std::string> order = {"Left", "Top", "Right", "Bottom"};
     EXPECT_EQ(order, readKeys);
 }

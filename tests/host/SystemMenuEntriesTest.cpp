@@ -1,6 +1,6 @@
-#include "clips/SystemMenuEntries.h"
-
 #include <gtest/gtest.h>
+
+#include "clips/SystemMenuEntries.h"
 
 using namespace system_menu;
 

@@ -1,7 +1,6 @@
 // Capture and the viewer chain, driven as other programs drive them: real copies to the real
 // clipboard, with a viewer of the test standing behind the program in the chain.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <memory>
@@ -124,7 +123,8 @@ TEST_F(Capture, EveryByteValueAndAMegabyteTextArriveByteForByte) {
     const std::string bytes = EveryByte();
     CopyAndWait(bytes);
     std::string large;
-    for (int line = 0; large.size() < 1024 * 1024; ++line) large += "line " + std::to_string(line) + " of a large copy\r\n";
+    for (int line = 0; large.size() < 1024 * 1024; ++line)
+        large += "line " + std::to_string(line) + " of a large copy\r\n";
     CopyAndWait(large);
 
     const std::vector<std::string> clippings = Program().Clippings();

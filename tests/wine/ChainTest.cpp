@@ -2,7 +2,6 @@
 // follows the chain when windows leave it, and does not hang behind a viewer that has
 // stopped responding.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <string>

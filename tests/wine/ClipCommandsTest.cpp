@@ -2,7 +2,6 @@
 // the real program: Copy, Delete, the button rule, Clear All and Save All Clippings. What each
 // leaves behind is read back from the list, the buttons, the clipboard and the profile.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 // The memory functions as kernel32 exports them, so no psapi library is needed.
@@ -321,8 +320,10 @@ TEST_F(ClipCommands, DeleteKeyRemovesTheSelectedItems) {
     FillList({"i0", "i1", "i2", "i3", "i4", "i5"});
     SetSelection(List(), {1, 3, 4});
     PressKey(List(), VK_DELETE);
-    EXPECT_TRUE(WaitUntil([] { return Program().Clippings() == Texts{"i0", "i2", "i5"}; }))
-        << "left " << testing::PrintToString(Program().Clippings());
+    EXPECT_TRUE(WaitUntil([] {
+        return Program().Clippings() == Texts{"i0", "i2", "i5"};
+    })) << "left "
+        << testing::PrintToString(Program().Clippings());
     ASSERT_TRUE(Program().WaitUntilIdle());
     EXPECT_EQ(SelectionCount(List()), 0);
     EXPECT_EQ(Buttons(), ButtonStates::All(false));

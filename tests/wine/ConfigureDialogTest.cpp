@@ -55,9 +55,7 @@ Settings With(Settings settings, const std::string& key, std::int32_t value) {
     return settings;
 }
 
-std::optional<std::int32_t> StoredNumberToSave() {
-    return ProfileSection("Configure").ReadInt("NumberToSave");
-}
+std::optional<std::int32_t> StoredNumberToSave() { return ProfileSection("Configure").ReadInt("NumberToSave"); }
 
 Rect WindowRect(HWND window) {
     RECT rect{};
@@ -65,9 +63,7 @@ Rect WindowRect(HWND window) {
     return Rect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-bool IsTopmost(HWND window) {
-    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
+bool IsTopmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 bool AnyVisible(const std::vector<HWND>& windows) {
     for (HWND window : windows)

@@ -2,7 +2,6 @@
 // OK and Cancel leave in the clip list, its keys (Enter, Ctrl+Enter, the editing keys), and
 // clippings captured while it is open.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <string>
@@ -195,8 +194,8 @@ TEST_F(EditText, EveryByteAndALongTextComeBackUnchanged) {
     const Texts clippings = Program().Clippings();
     ASSERT_EQ(clippings.size(), 4u);
     EXPECT_TRUE(clippings[0] == EveryByte()) << "came back as " << testing::PrintToString(clippings[0]);
-    EXPECT_TRUE(clippings[1] == longText) << "came back with " << clippings[1].size() << " of " << longText.size()
-                                          << " bytes";
+    EXPECT_TRUE(clippings[1] == longText)
+        << "came back with " << clippings[1].size() << " of " << longText.size() << " bytes";
 }
 
 // The duplicate search of a capture must see the list as Edit and Delete left it.

@@ -2,7 +2,6 @@
 // closing the window, and the end of the Windows session, each with its "Confirm Exit" question
 // on and off and each answer; what a run saved is read back from the registry.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <algorithm>
@@ -224,12 +223,12 @@ enum class CloseRoad { FileExit, CloseMessage, SystemMenuClose };
 
 std::string RoadName(CloseRoad road) {
     switch (road) {
-    case CloseRoad::FileExit:
-        return "FileExit";
-    case CloseRoad::CloseMessage:
-        return "WmClose";
-    case CloseRoad::SystemMenuClose:
-        return "ScClose";
+        case CloseRoad::FileExit:
+            return "FileExit";
+        case CloseRoad::CloseMessage:
+            return "WmClose";
+        case CloseRoad::SystemMenuClose:
+            return "ScClose";
     }
     return "Unknown";
 }
@@ -240,15 +239,15 @@ protected:
     // Starts the road as the user would; posted, since the program may ask before it returns.
     void TakeRoad() {
         switch (GetParam()) {
-        case CloseRoad::FileExit:
-            PostMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(ID_APP_EXIT, 0), 0);
-            break;
-        case CloseRoad::CloseMessage:
-            PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
-            break;
-        case CloseRoad::SystemMenuClose:
-            PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
-            break;
+            case CloseRoad::FileExit:
+                PostMessageA(MainWindow(), WM_COMMAND, MAKEWPARAM(ID_APP_EXIT, 0), 0);
+                break;
+            case CloseRoad::CloseMessage:
+                PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
+                break;
+            case CloseRoad::SystemMenuClose:
+                PostMessageA(MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                break;
         }
     }
 };

@@ -2,7 +2,6 @@
 // command routing view, document, frame, application, commands without a handler disabled
 // (greyed in the menu, their keys swallowed), dialog keys in a form view, and binding.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <memory>

@@ -1,7 +1,6 @@
 // The test helpers themselves, checked against Wine: if one of them does not do what the
 // Windows-side tests rely on, this file says which.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <algorithm>
@@ -19,23 +18,19 @@ using namespace harness;
 
 namespace {
 
-bool Contains(const std::vector<UINT>& formats, UINT format)
-{
+bool Contains(const std::vector<UINT>& formats, UINT format) {
     return std::find(formats.begin(), formats.end(), format) != formats.end();
 }
 
-std::string EveryByte()
-{
+std::string EveryByte() {
     std::string bytes;
-    for (int byte = 1; byte <= 255; ++byte)
-        bytes += static_cast<char>(byte);
+    for (int byte = 1; byte <= 255; ++byte) bytes += static_cast<char>(byte);
     return bytes;
 }
 
 }  // namespace
 
-TEST(HarnessClipboard, CopiedTextIsReadBackWithWineSynthesisedOemText)
-{
+TEST(HarnessClipboard, CopiedTextIsReadBackWithWineSynthesisedOemText) {
     CopyText("harness text 1");
 
     EXPECT_EQ(ReadClipboardText(CF_TEXT), "harness text 1");
@@ -45,8 +40,7 @@ TEST(HarnessClipboard, CopiedTextIsReadBackWithWineSynthesisedOemText)
     EXPECT_EQ(ReadClipboardText(CF_OEMTEXT), "harness text 1");
 }
 
-TEST(HarnessClipboard, SetClipboardPutsExactlyTheGivenFormats)
-{
+TEST(HarnessClipboard, SetClipboardPutsExactlyTheGivenFormats) {
     const ClipboardData ignore = ClipboardData::Registered("Clipboard Viewer Ignore");
     SetClipboard({ClipboardData::Text(CF_OEMTEXT, "oem only"), ignore});
 
@@ -58,16 +52,14 @@ TEST(HarnessClipboard, SetClipboardPutsExactlyTheGivenFormats)
     EXPECT_EQ(ReadClipboardText(CF_TEXT), std::nullopt);
 }
 
-TEST(HarnessClipboard, EachCopyAdvancesTheSequenceNumber)
-{
+TEST(HarnessClipboard, EachCopyAdvancesTheSequenceNumber) {
     const DWORD before = ClipboardSequence();
     CopyText("one");
     CopyText("two");
     EXPECT_GE(ClipboardSequence() - before, 2u);
 }
 
-TEST(HarnessViewer, CountsTheNotificationOnJoiningAndOnePerCopy)
-{
+TEST(HarnessViewer, CountsTheNotificationOnJoiningAndOnePerCopy) {
     TestViewer viewer;
     ASSERT_TRUE(viewer.WaitForNotifications(1));
 
@@ -79,8 +71,7 @@ TEST(HarnessViewer, CountsTheNotificationOnJoiningAndOnePerCopy)
     EXPECT_EQ(viewer.Notifications(), 3);
 }
 
-TEST(HarnessViewer, PassesNotificationsToTheViewerThatJoinedBefore)
-{
+TEST(HarnessViewer, PassesNotificationsToTheViewerThatJoinedBefore) {
     TestViewer first;
     TestViewer second;
     ASSERT_EQ(second.NextViewer(), first.Window());
@@ -93,8 +84,7 @@ TEST(HarnessViewer, PassesNotificationsToTheViewerThatJoinedBefore)
     EXPECT_TRUE(first.WaitForNotifications(firstBefore + 1));
 }
 
-TEST(HarnessViewer, AHungViewerHoldsBackTheViewersBehindItUntilResumed)
-{
+TEST(HarnessViewer, AHungViewerHoldsBackTheViewersBehindItUntilResumed) {
     TestViewer first;
     TestViewer second;
     ASSERT_TRUE(second.WaitForNotifications(1));
@@ -110,8 +100,7 @@ TEST(HarnessViewer, AHungViewerHoldsBackTheViewersBehindItUntilResumed)
     EXPECT_EQ(second.Notifications(), 2);
 }
 
-TEST(HarnessViewer, LeavingTellsTheChainAndTheRestStaysJoined)
-{
+TEST(HarnessViewer, LeavingTellsTheChainAndTheRestStaysJoined) {
     TestViewer first;
     TestViewer second;
     ASSERT_EQ(second.NextViewer(), first.Window());
@@ -125,8 +114,7 @@ TEST(HarnessViewer, LeavingTellsTheChainAndTheRestStaysJoined)
     EXPECT_TRUE(second.WaitForNotifications(before + 1));
 }
 
-TEST(HarnessProfile, WrittenValuesReadBackWithTheirTypesAndBytes)
-{
+TEST(HarnessProfile, WrittenValuesReadBackWithTheirTypesAndBytes) {
     DeleteProfileSection("HarnessCheck");
     {
         const ProfileSection section("HarnessCheck");
@@ -150,8 +138,7 @@ TEST(HarnessProfile, WrittenValuesReadBackWithTheirTypesAndBytes)
     EXPECT_FALSE(ProfileSectionExists("HarnessCheck"));
 }
 
-TEST(HarnessPaths, LinuxPathsBecomeDriveZPaths)
-{
+TEST(HarnessPaths, LinuxPathsBecomeDriveZPaths) {
     EXPECT_EQ(ToWindowsPath("/work/build/scrapvault.exe"), "Z:\\work\\build\\scrapvault.exe");
     EXPECT_EQ(ToWindowsPath("C:\\windows\\notepad.exe"), "C:\\windows\\notepad.exe");
 }
@@ -159,8 +146,7 @@ TEST(HarnessPaths, LinuxPathsBecomeDriveZPaths)
 // The stand-in window of ListBoxHost.cpp, in a process of its own.
 class HarnessListBox : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_host = ChildProcess::Start(SCRAPVAULT_LISTBOX_HOST_EXE);
         m_window = WaitForTopLevelWindow(m_host.Id(), "Scrapvault ListBox Host");
         ASSERT_NE(m_window, nullptr);
@@ -178,15 +164,13 @@ protected:
     HWND m_log = nullptr;
 };
 
-TEST_F(HarnessListBox, EveryByteOfAnItemComesBackFromAnotherProcess)
-{
+TEST_F(HarnessListBox, EveryByteOfAnItemComesBackFromAnotherProcess) {
     EXPECT_EQ(ListCount(m_list), 4);
     EXPECT_EQ(ListItemText(m_list, 0), EveryByte());
     EXPECT_EQ(ListItems(m_list), (std::vector<std::string>{EveryByte(), "alpha", "beta", "gamma"}));
 }
 
-TEST_F(HarnessListBox, SelectItemsSelectsExactlyThoseAndNotifiesTheParent)
-{
+TEST_F(HarnessListBox, SelectItemsSelectsExactlyThoseAndNotifiesTheParent) {
     SelectItems(m_list, {1, 3});
 
     EXPECT_EQ(SelectedIndices(m_list), (std::vector<int>{1, 3}));
@@ -197,8 +181,7 @@ TEST_F(HarnessListBox, SelectItemsSelectsExactlyThoseAndNotifiesTheParent)
     EXPECT_EQ(SelectionCount(m_list), 0);
 }
 
-TEST_F(HarnessListBox, ClicksSelectLikeTheMouseAndADoubleClickIsNotified)
-{
+TEST_F(HarnessListBox, ClicksSelectLikeTheMouseAndADoubleClickIsNotified) {
     ClickListItem(m_list, 1);
     EXPECT_EQ(SelectedIndices(m_list), (std::vector<int>{1}));
 
@@ -215,22 +198,19 @@ TEST_F(HarnessListBox, ClicksSelectLikeTheMouseAndADoubleClickIsNotified)
     EXPECT_EQ(std::count(log.begin(), log.end(), "selchange"), 4);
 }
 
-TEST_F(HarnessListBox, ButtonClickReachesTheParent)
-{
+TEST_F(HarnessListBox, ButtonClickReachesTheParent) {
     ClickButton(GetDlgItem(m_window, 1002));
 
     EXPECT_EQ(Log(), (std::vector<std::string>{"clicked"}));
 }
 
-TEST_F(HarnessListBox, PostedKeyReachesTheListWithoutModifiers)
-{
+TEST_F(HarnessListBox, PostedKeyReachesTheListWithoutModifiers) {
     PressKey(m_list, VK_DELETE);
 
     EXPECT_EQ(Log(), (std::vector<std::string>{"vkey 46"}));
 }
 
-TEST_F(HarnessListBox, TypedKeysArriveWithTheirModifiersHeld)
-{
+TEST_F(HarnessListBox, TypedKeysArriveWithTheirModifiersHeld) {
     ASSERT_TRUE(FocusControl(m_list));
 
     TypeKey(VK_DELETE, {VK_SHIFT});
@@ -241,8 +221,7 @@ TEST_F(HarnessListBox, TypedKeysArriveWithTheirModifiersHeld)
     EXPECT_EQ(Log(), (std::vector<std::string>{"vkey 16 shift", "vkey 46 shift", "vkey 46"}));
 }
 
-TEST(HarnessProgram, StartsReadyWithItsControlsAndClosesWithExitCodeZero)
-{
+TEST(HarnessProgram, StartsReadyWithItsControlsAndClosesWithExitCodeZero) {
     ProgramUnderTest::EndStrayInstances();
     PrepareQuietStart();
 

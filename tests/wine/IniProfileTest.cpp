@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <climits>
@@ -17,8 +16,7 @@ protected:
     void SetUp() override { DeleteFileA(FullPath().c_str()); }
     void TearDown() override { DeleteFileA(FullPath().c_str()); }
 
-    std::string FullPath() const
-    {
+    std::string FullPath() const {
         char directory[MAX_PATH] = {};
         GetWindowsDirectoryA(directory, MAX_PATH);
         return std::string(directory) + "\\" + m_profile.FileName();
@@ -27,10 +25,9 @@ protected:
     IniProfile m_profile;
 };
 
-} // namespace
+}  // namespace
 
-TEST_F(IniProfileTest, FileIsNamedAfterTheProgramWithoutADirectory)
-{
+TEST_F(IniProfileTest, FileIsNamedAfterTheProgramWithoutADirectory) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string expected = path;
@@ -40,15 +37,13 @@ TEST_F(IniProfileTest, FileIsNamedAfterTheProgramWithoutADirectory)
     EXPECT_EQ(expected, IniProfile::FileNameForProgram());
 }
 
-TEST_F(IniProfileTest, MissingEntriesGiveTheDefaults)
-{
+TEST_F(IniProfileTest, MissingEntriesGiveTheDefaults) {
     EXPECT_EQ(100, m_profile.GetInt("LastPosition", "Right", 100));
     EXPECT_EQ("dflt", m_profile.GetString("LastClips", "CLIP 00", "dflt"));
     EXPECT_EQ("", m_profile.GetString("LastClips", "CLIP 00", nullptr));
 }
 
-TEST_F(IniProfileTest, IntegersRoundTripAsDecimalTextInTheWindowsDirectory)
-{
+TEST_F(IniProfileTest, IntegersRoundTripAsDecimalTextInTheWindowsDirectory) {
     for (const int value : {0, 7, -1, -25536, INT_MAX}) {
         EXPECT_TRUE(m_profile.WriteInt("Configure", "NumberToSave", value));
         EXPECT_EQ(value, m_profile.GetInt("Configure", "NumberToSave", 12345)) << value;
@@ -59,8 +54,7 @@ TEST_F(IniProfileTest, IntegersRoundTripAsDecimalTextInTheWindowsDirectory)
     }
 }
 
-TEST_F(IniProfileTest, TextsRoundTripAndLongOnesComeBackCutTo4095Characters)
-{
+TEST_F(IniProfileTest, TextsRoundTripAndLongOnesComeBackCutTo4095Characters) {
     EXPECT_TRUE(m_profile.WriteString("LastClips", "CLIP 00", "some text"));
     EXPECT_EQ("some text", m_profile.GetString("LastClips", "CLIP 00", nullptr));
 

@@ -2,7 +2,6 @@
 // the Edit Text dialog's edit and buttons, after real size changes. The expected places come
 // from the layout arithmetic applied to the sizes the windows really have.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <array>
@@ -23,9 +22,7 @@ namespace {
 // x, y, width, height.
 using Box = std::array<int, 4>;
 
-Box BoxOf(const ControlPlacement& placement) {
-    return {placement.x, placement.y, placement.width, placement.height};
-}
+Box BoxOf(const ControlPlacement& placement) { return {placement.x, placement.y, placement.width, placement.height}; }
 
 // Where the control really is, in its parent's client coordinates.
 Box BoxOf(HWND control) {

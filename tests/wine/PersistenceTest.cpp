@@ -58,13 +58,9 @@ std::string Megabyte() {
     return text;
 }
 
-std::string Bytes(const void* data, std::size_t size) {
-    return std::string(static_cast<const char*>(data), size);
-}
+std::string Bytes(const void* data, std::size_t size) { return std::string(static_cast<const char*>(data), size); }
 
-std::string DwordBytes(std::int32_t value) {
-    return Bytes(&value, sizeof value);
-}
+std::string DwordBytes(std::int32_t value) { return Bytes(&value, sizeof value); }
 
 void StoreClippings(const std::vector<std::string>& texts) {
     const ProfileSection clips("LastClips");
@@ -144,9 +140,7 @@ Rect WindowRect(HWND window) {
     return Rect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-bool IsTopmost(HWND window) {
-    return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
+bool IsTopmost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 void RestoreMainWindow(const ProgramUnderTest& program) {
     ShowWindow(program.MainWindow(), SW_RESTORE);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <atomic>
@@ -21,30 +20,22 @@ constexpr REGSAM kAccess = KEY_READ | KEY_WRITE;
 class RegistryProfileTest : public ::testing::Test {
 protected:
     RegistryProfileTest()
-        : m_company("ScrapvaultTest-" + std::to_string(GetCurrentProcessId())), m_profile(m_company, "Scrapvault")
-    {
-    }
+        : m_company("ScrapvaultTest-" + std::to_string(GetCurrentProcessId())), m_profile(m_company, "Scrapvault") {}
 
     void SetUp() override { RemoveCompanyKey(); }
-    void TearDown() override
-    {
+    void TearDown() override {
         m_profile.ReleaseSection();
         RemoveCompanyKey();
     }
 
-    std::string SectionPath(const char* section) const
-    {
-        return "Software\\" + m_company + "\\Scrapvault\\" + section;
-    }
+    std::string SectionPath(const char* section) const { return "Software\\" + m_company + "\\Scrapvault\\" + section; }
 
-    RegKey OpenSection(const char* section) const
-    {
+    RegKey OpenSection(const char* section) const {
         return RegKey::Open(HKEY_CURRENT_USER, SectionPath(section).c_str(), kAccess);
     }
 
     // Stores a value the way another program might, bypassing RegistryProfile.
-    void PutRaw(const char* section, const char* key, DWORD type, const void* data, DWORD size) const
-    {
+    void PutRaw(const char* section, const char* key, DWORD type, const void* data, DWORD size) const {
         const RegKey sectionKey = RegKey::Create(HKEY_CURRENT_USER, SectionPath(section).c_str(), kAccess);
         ASSERT_TRUE(sectionKey);
         ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(sectionKey.Get(), key, 0, type, static_cast<const BYTE*>(data), size));
@@ -56,12 +47,12 @@ protected:
     };
 
     // Reads a stored value back without RegistryProfile; type REG_NONE when it is missing.
-    RawValue GetRaw(const char* section, const char* key) const
-    {
+    RawValue GetRaw(const char* section, const char* key) const {
         RawValue value;
         const RegKey sectionKey = OpenSection(section);
         DWORD size = 0;
-        if (!sectionKey || RegQueryValueExA(sectionKey.Get(), key, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS)
+        if (!sectionKey ||
+            RegQueryValueExA(sectionKey.Get(), key, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS)
             return RawValue();
         value.bytes.resize(size);
         if (RegQueryValueExA(sectionKey.Get(), key, nullptr, &value.type, value.bytes.data(), &size) != ERROR_SUCCESS)
@@ -70,8 +61,7 @@ protected:
         return value;
     }
 
-    void RemoveCompanyKey() const
-    {
+    void RemoveCompanyKey() const {
         const RegKey software = RegKey::Open(HKEY_CURRENT_USER, "Software", kAccess);
         RegKey::DeleteTree(software.Get(), m_company.c_str());
     }
@@ -80,26 +70,21 @@ protected:
     RegistryProfile m_profile;
 };
 
-std::string EveryNonZeroByte()
-{
+std::string EveryNonZeroByte() {
     std::string text;
-    for (int byte = 1; byte <= 255; ++byte)
-        text += static_cast<char>(byte);
+    for (int byte = 1; byte <= 255; ++byte) text += static_cast<char>(byte);
     return text;
 }
 
-std::string LongText(std::size_t length)
-{
+std::string LongText(std::size_t length) {
     std::string text(length, ' ');
-    for (std::size_t i = 0; i < length; ++i)
-        text[i] = static_cast<char>('a' + i % 26);
+    for (std::size_t i = 0; i < length; ++i) text[i] = static_cast<char>('a' + i % 26);
     return text;
 }
 
-} // namespace
+}  // namespace
 
-TEST_F(RegistryProfileTest, FirstReadCreatesTheKeyPathButNoValue)
-{
+TEST_F(RegistryProfileTest, FirstReadCreatesTheKeyPathButNoValue) {
     EXPECT_EQ(100, m_profile.GetInt("LastPosition", "Right", 100));
     EXPECT_EQ("", m_profile.GetString("LastClips", "CLIP 00", nullptr));
 
@@ -112,8 +97,7 @@ TEST_F(RegistryProfileTest, FirstReadCreatesTheKeyPathButNoValue)
     EXPECT_TRUE(OpenSection("LastClips"));
 }
 
-TEST_F(RegistryProfileTest, IntegersAreStoredAsFourByteDwordsAndReadBackUnchanged)
-{
+TEST_F(RegistryProfileTest, IntegersAreStoredAsFourByteDwordsAndReadBackUnchanged) {
     for (const int value : {0, 1, -1, -25536, 40000, INT_MIN, INT_MAX}) {
         EXPECT_TRUE(m_profile.WriteInt("Configure", "NumberToSave", value));
         EXPECT_EQ(value, m_profile.GetInt("Configure", "NumberToSave", 12345)) << value;
@@ -124,8 +108,7 @@ TEST_F(RegistryProfileTest, IntegersAreStoredAsFourByteDwordsAndReadBackUnchange
     }
 }
 
-TEST_F(RegistryProfileTest, EmptyTextIsStoredAsOneZeroByteAndReadsBackEmpty)
-{
+TEST_F(RegistryProfileTest, EmptyTextIsStoredAsOneZeroByteAndReadsBackEmpty) {
     EXPECT_TRUE(m_profile.WriteString("LastClips", "CLIP 00", ""));
 
     const RawValue raw = GetRaw("LastClips", "CLIP 00");
@@ -136,8 +119,7 @@ TEST_F(RegistryProfileTest, EmptyTextIsStoredAsOneZeroByteAndReadsBackEmpty)
     EXPECT_EQ("", m_profile.GetString("LastClips", "CLIP 01", nullptr));
 }
 
-TEST_F(RegistryProfileTest, TextsSurviveByteForByteWithTheirTerminatingZero)
-{
+TEST_F(RegistryProfileTest, TextsSurviveByteForByteWithTheirTerminatingZero) {
     const std::string texts[] = {"abc", EveryNonZeroByte(), LongText(1024 * 1024), std::string(255, '\xFF')};
     for (const std::string& text : texts) {
         EXPECT_TRUE(m_profile.WriteString("LastClips", "CLIP 00", text.c_str()));
@@ -150,8 +132,7 @@ TEST_F(RegistryProfileTest, TextsSurviveByteForByteWithTheirTerminatingZero)
     }
 }
 
-TEST_F(RegistryProfileTest, SecondWriteReplacesTheFirst)
-{
+TEST_F(RegistryProfileTest, SecondWriteReplacesTheFirst) {
     m_profile.WriteString("LastClips", "CLIP 00", "a long first text");
     m_profile.WriteString("LastClips", "CLIP 00", "short");
     EXPECT_EQ("short", m_profile.GetString("LastClips", "CLIP 00", nullptr));
@@ -161,8 +142,7 @@ TEST_F(RegistryProfileTest, SecondWriteReplacesTheFirst)
     EXPECT_EQ(-7, m_profile.GetInt("LastPosition", "Left", 0));
 }
 
-TEST_F(RegistryProfileTest, TextWithoutTerminatingZeroReadsUpToItsEnd)
-{
+TEST_F(RegistryProfileTest, TextWithoutTerminatingZeroReadsUpToItsEnd) {
     PutRaw("LastClips", "CLIP 00", REG_SZ, "abc", 3);
     EXPECT_EQ("abc", m_profile.GetString("LastClips", "CLIP 00", nullptr));
 
@@ -174,9 +154,8 @@ TEST_F(RegistryProfileTest, TextWithoutTerminatingZeroReadsUpToItsEnd)
     EXPECT_EQ("ab", m_profile.GetString("LastClips", "CLIP 02", nullptr));
 }
 
-TEST_F(RegistryProfileTest, NonTextValuesReadAsTheDefaultText)
-{
-    const DWORD number = 0x00636261; // the bytes of "abc" and a zero
+TEST_F(RegistryProfileTest, NonTextValuesReadAsTheDefaultText) {
+    const DWORD number = 0x00636261;  // the bytes of "abc" and a zero
     PutRaw("LastClips", "CLIP 00", REG_DWORD, &number, sizeof number);
     PutRaw("LastClips", "CLIP 01", REG_BINARY, "abc", 4);
     const std::vector<char> bigBinary(3 * 1024 * 1024, 'x');
@@ -188,8 +167,7 @@ TEST_F(RegistryProfileTest, NonTextValuesReadAsTheDefaultText)
     }
 }
 
-TEST_F(RegistryProfileTest, IntegerReadGivesTheDefaultForAnythingButAFourByteDword)
-{
+TEST_F(RegistryProfileTest, IntegerReadGivesTheDefaultForAnythingButAFourByteDword) {
     PutRaw("Configure", "Text3", REG_SZ, "12", 3);
     PutRaw("Configure", "Text4", REG_SZ, "123", 4);
     PutRaw("Configure", "Binary4", REG_BINARY, "\x01\x02\x03\x04", 4);
@@ -203,15 +181,13 @@ TEST_F(RegistryProfileTest, IntegerReadGivesTheDefaultForAnythingButAFourByteDwo
         EXPECT_EQ(-77, m_profile.GetInt("Configure", key, -77)) << key;
 }
 
-TEST_F(RegistryProfileTest, SeveralMegabyteTextIsReadWhole)
-{
+TEST_F(RegistryProfileTest, SeveralMegabyteTextIsReadWhole) {
     const std::string huge = LongText(6 * 1024 * 1024 + 3);
     PutRaw("LastClips", "CLIP 00", REG_SZ, huge.c_str(), static_cast<DWORD>(huge.size() + 1));
     EXPECT_EQ(huge, m_profile.GetString("LastClips", "CLIP 00", nullptr));
 }
 
-TEST_F(RegistryProfileTest, TextRewrittenDuringReadsGivesOneOfItsVersions)
-{
+TEST_F(RegistryProfileTest, TextRewrittenDuringReadsGivesOneOfItsVersions) {
     const std::string shortText = "short";
     const std::string longText = LongText(20000);
     m_profile.WriteString("LastClips", "CLIP 00", shortText.c_str());
@@ -230,8 +206,7 @@ TEST_F(RegistryProfileTest, TextRewrittenDuringReadsGivesOneOfItsVersions)
     writer.join();
 }
 
-TEST_F(RegistryProfileTest, NullKeyRemovesTheSectionAndNullTextTheValue)
-{
+TEST_F(RegistryProfileTest, NullKeyRemovesTheSectionAndNullTextTheValue) {
     m_profile.WriteString("LastClips", "CLIP 00", "one");
     m_profile.WriteString("LastClips", "CLIP 01", "two");
     EXPECT_TRUE(m_profile.WriteString("LastClips", "CLIP 00", nullptr));
@@ -245,8 +220,7 @@ TEST_F(RegistryProfileTest, NullKeyRemovesTheSectionAndNullTextTheValue)
     EXPECT_TRUE(OpenSection("LastClips"));
 }
 
-TEST_F(RegistryProfileTest, HeldSectionReadsAndWritesExactlyAsUnheld)
-{
+TEST_F(RegistryProfileTest, HeldSectionReadsAndWritesExactlyAsUnheld) {
     const auto exercise = [this](const char* section) {
         std::vector<std::string> seen;
         seen.push_back(std::to_string(m_profile.GetInt(section, "Missing", 100)));
@@ -254,7 +228,7 @@ TEST_F(RegistryProfileTest, HeldSectionReadsAndWritesExactlyAsUnheld)
         m_profile.WriteInt(section, "Int", -5);
         m_profile.WriteString(section, "Empty", "");
         m_profile.WriteString(section, "Text", EveryNonZeroByte().c_str());
-        m_profile.WriteInt("Other", "Int", 9); // a section that is not held
+        m_profile.WriteInt("Other", "Int", 9);  // a section that is not held
         seen.push_back(std::to_string(m_profile.GetInt(section, "Int", 0)));
         seen.push_back(m_profile.GetString(section, "Empty", "dflt"));
         seen.push_back(m_profile.GetString(section, "Text", nullptr));
@@ -277,9 +251,9 @@ TEST_F(RegistryProfileTest, HeldSectionReadsAndWritesExactlyAsUnheld)
     }
 }
 
-TEST_F(RegistryProfileTest, ClippingsSurviveASaveAndLoadByteForByte)
-{
-    const std::vector<std::string> items = {"newest", LongText(1024 * 1024), "", EveryNonZeroByte(), "newest", "oldest"};
+TEST_F(RegistryProfileTest, ClippingsSurviveASaveAndLoadByteForByte) {
+    const std::vector<std::string> items = {"newest", LongText(1024 * 1024), "", EveryNonZeroByte(), "newest",
+                                            "oldest"};
     SaveClippings(m_profile,
                   {[&] { return static_cast<int>(items.size()); },
                    [&](int index) { return items.at(static_cast<std::size_t>(index)); }},

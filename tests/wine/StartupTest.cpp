@@ -1,7 +1,6 @@
 // Start-up as a user meets it: one instance per desktop, the first showing, the caption, the
 // exit code, and the clipboard's content at start-up left alone.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <string>

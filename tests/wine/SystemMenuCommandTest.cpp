@@ -2,7 +2,6 @@
 // WM_SYSCOMMAND with the entry's id, sent to the real program by another process; what it copied
 // is read back from the clipboard.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <memory>

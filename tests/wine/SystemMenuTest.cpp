@@ -3,7 +3,6 @@
 // application object starts the real document, frame and view, real copies go through the
 // clipboard, and the test reads the menu the view builds.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <cstdint>

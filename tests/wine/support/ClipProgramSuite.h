@@ -4,7 +4,6 @@
 // real copies, clearing it, changing a setting through the Configure dialog, reading the
 // buttons. Header only: each test executable holds one such suite.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <memory>
@@ -35,8 +34,8 @@ struct ButtonStates {
 };
 
 inline std::ostream& operator<<(std::ostream& out, const ButtonStates& states) {
-    return out << "{Copy " << (states.copy ? "on" : "off") << ", Delete " << (states.del ? "on" : "off")
-               << ", Edit " << (states.edit ? "on" : "off") << "}";
+    return out << "{Copy " << (states.copy ? "on" : "off") << ", Delete " << (states.del ? "on" : "off") << ", Edit "
+               << (states.edit ? "on" : "off") << "}";
 }
 
 // One program for the whole suite: a start costs a great deal under Wine. Each test starts

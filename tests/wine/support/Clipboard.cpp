@@ -9,56 +9,41 @@ namespace harness {
 
 namespace {
 
-std::runtime_error ClipboardError(const std::string& what)
-{
+std::runtime_error ClipboardError(const std::string& what) {
     return std::runtime_error(what + " (error " + std::to_string(GetLastError()) + ")");
 }
 
 // A global block holding exactly the bytes, ready to be handed to the clipboard.
-OwnedGlobalBlock BlockWith(const std::string& bytes)
-{
+OwnedGlobalBlock BlockWith(const std::string& bytes) {
     // A block of 0 bytes cannot be locked; the clipboard gets at least one zero byte.
     OwnedGlobalBlock block(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.empty() ? 1 : bytes.size());
-    if (!block)
-        throw ClipboardError("GlobalAlloc failed");
+    if (!block) throw ClipboardError("GlobalAlloc failed");
     const GlobalLockScope lock(block.Get());
-    if (lock.Data() == nullptr)
-        throw ClipboardError("GlobalLock failed");
+    if (lock.Data() == nullptr) throw ClipboardError("GlobalLock failed");
     std::memcpy(lock.Data(), bytes.data(), bytes.size());
     return block;
 }
 
 }  // namespace
 
-OpenedClipboard::OpenedClipboard(HWND owner, Milliseconds timeout)
-{
+OpenedClipboard::OpenedClipboard(HWND owner, Milliseconds timeout) {
     if (!WaitUntil([owner] { return OpenClipboard(owner) != FALSE; }, timeout, Milliseconds(5)))
         throw ClipboardError("the clipboard stayed held by another program");
 }
 
-OpenedClipboard::~OpenedClipboard()
-{
-    CloseClipboard();
-}
+OpenedClipboard::~OpenedClipboard() { CloseClipboard(); }
 
-ClipboardData ClipboardData::Text(UINT format, const std::string& text)
-{
-    return ClipboardData{format, text + '\0'};
-}
+ClipboardData ClipboardData::Text(UINT format, const std::string& text) { return ClipboardData{format, text + '\0'}; }
 
-ClipboardData ClipboardData::Registered(const char* name, const std::string& bytes)
-{
+ClipboardData ClipboardData::Registered(const char* name, const std::string& bytes) {
     const UINT format = RegisterClipboardFormatA(name);
-    if (format == 0)
-        throw ClipboardError(std::string("cannot register the clipboard format ") + name);
+    if (format == 0) throw ClipboardError(std::string("cannot register the clipboard format ") + name);
     return ClipboardData{format, bytes};
 }
 
-void SetClipboard(const std::vector<ClipboardData>& formats)
-{
+void SetClipboard(const std::vector<ClipboardData>& formats) {
     const OpenedClipboard clipboard;
-    if (!EmptyClipboard())
-        throw ClipboardError("EmptyClipboard failed");
+    if (!EmptyClipboard()) throw ClipboardError("EmptyClipboard failed");
     for (const ClipboardData& data : formats) {
         OwnedGlobalBlock block = BlockWith(data.bytes);
         if (SetClipboardData(data.format, block.Get()) == nullptr)
@@ -67,18 +52,13 @@ void SetClipboard(const std::vector<ClipboardData>& formats)
     }
 }
 
-void CopyText(const std::string& text)
-{
-    SetClipboard({ClipboardData::Text(CF_TEXT, text)});
-}
+void CopyText(const std::string& text) { SetClipboard({ClipboardData::Text(CF_TEXT, text)}); }
 
-void CopyBitmap(int width, int height)
-{
+void CopyBitmap(int width, int height) {
     HDC screen = GetDC(nullptr);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     ReleaseDC(nullptr, screen);
-    if (bitmap == nullptr)
-        throw ClipboardError("CreateCompatibleBitmap failed");
+    if (bitmap == nullptr) throw ClipboardError("CreateCompatibleBitmap failed");
     const OpenedClipboard clipboard;
     EmptyClipboard();
     if (SetClipboardData(CF_BITMAP, bitmap) == nullptr) {
@@ -87,28 +67,22 @@ void CopyBitmap(int width, int height)
     }
 }
 
-void EmptyTheClipboard()
-{
+void EmptyTheClipboard() {
     const OpenedClipboard clipboard;
-    if (!EmptyClipboard())
-        throw ClipboardError("EmptyClipboard failed");
+    if (!EmptyClipboard()) throw ClipboardError("EmptyClipboard failed");
 }
 
-std::optional<std::string> ReadClipboardText(UINT format)
-{
+std::optional<std::string> ReadClipboardText(UINT format) {
     const OpenedClipboard clipboard;
     HANDLE data = GetClipboardData(format);
-    if (data == nullptr)
-        return std::nullopt;
+    if (data == nullptr) return std::nullopt;
     const GlobalLockScope lock(data);
-    if (lock.Data() == nullptr)
-        return std::nullopt;
+    if (lock.Data() == nullptr) return std::nullopt;
     const char* text = static_cast<const char*>(lock.Data());
     return std::string(text, strnlen(text, lock.Size()));
 }
 
-std::vector<UINT> ClipboardFormats()
-{
+std::vector<UINT> ClipboardFormats() {
     const OpenedClipboard clipboard;
     std::vector<UINT> formats;
     for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format))
@@ -116,9 +90,6 @@ std::vector<UINT> ClipboardFormats()
     return formats;
 }
 
-DWORD ClipboardSequence()
-{
-    return GetClipboardSequenceNumber();
-}
+DWORD ClipboardSequence() { return GetClipboardSequenceNumber(); }
 
 }  // namespace harness

@@ -13,8 +13,7 @@ public:
     ~UniqueHandle() { Reset(); }
 
     UniqueHandle(UniqueHandle&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept
-    {
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             Reset();
             m_handle = std::exchange(other.m_handle, nullptr);
@@ -27,10 +26,8 @@ public:
     HANDLE Get() const { return m_handle; }
     explicit operator bool() const { return m_handle != nullptr; }
 
-    void Reset()
-    {
-        if (m_handle != nullptr)
-            CloseHandle(std::exchange(m_handle, nullptr));
+    void Reset() {
+        if (m_handle != nullptr) CloseHandle(std::exchange(m_handle, nullptr));
     }
 
 private:
