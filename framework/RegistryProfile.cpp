@@ -55,10 +55,10 @@ int RegistryProfile::GetInt(const char* section, const char* key, int defaultVal
     if (sectionKey == nullptr) return defaultValue;
 
     std::int32_t value = 0;
-    DWORD type = REG_NONE;
     DWORD size = sizeof value;
-    if (RegQueryValueExA(sectionKey, key, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD || size != sizeof value)
+    // Any value of exactly four bytes is the integer, whatever type it was stored as.
+    if (RegQueryValueExA(sectionKey, key, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+        size != sizeof value)
         return defaultValue;
     return value;
 }
@@ -82,15 +82,15 @@ std::string RegistryProfile::GetString(const char* section, const char* key, con
     // short text costs one call and a long one is still read whole.
     std::string data(kFirstReadBytes, '\0');
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-        DWORD type = REG_NONE;
         DWORD size = static_cast<DWORD>(data.size());
-        const LONG result = RegQueryValueExA(sectionKey, key, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
+        const LONG result =
+            RegQueryValueExA(sectionKey, key, nullptr, nullptr, reinterpret_cast<BYTE*>(&data[0]), &size);
         if (result == ERROR_MORE_DATA) {
             data.assign(std::max<std::size_t>(size, data.size() * 2), '\0');
             continue;
         }
-        if (result != ERROR_SUCCESS || type != REG_SZ) return fallback;
-        // A text stored without its terminating zero ends with the stored bytes.
+        if (result != ERROR_SUCCESS) return fallback;
+        // A text of any stored type ends at its first zero byte, or with the stored bytes.
         const std::size_t stored = std::min<std::size_t>(size, data.size());
         data.resize(static_cast<std::size_t>(std::find(data.begin(), data.begin() + stored, '\0') - data.begin()));
         return data;
