@@ -9,6 +9,7 @@
 
 const MessageEntry CMainFrame::kMessages[] = {
     onRawMessage<&CMainFrame::OnRestoreInstance>(WM_RESTOREINSTANCE),
+    onRawMessage<&CMainFrame::OnRestoreInstance>(WM_RESTOREINSTANCE_04FF),
     onCreate<&CMainFrame::OnCreate>(),
     onCommand<&CMainFrame::OnHelpTopics>(ID_HELP),
     onInitMenu<&CMainFrame::OnInitMenu>(),
