@@ -119,6 +119,7 @@ void CScrapvaultView::OnInitialUpdate() {
     RestorePosition();
     LayoutControls();
     OnInitMenu(nullptr);
+    m_lastExaminedSequence = ::GetClipboardSequenceNumber();
     m_bReady = 1;
 }
 
@@ -141,16 +142,25 @@ void CScrapvaultView::LeaveViewerChain() {
 }
 
 void CScrapvaultView::OnDrawClipboard() {
-    if (m_clipList.m_hWnd && ::IsWindow(m_clipList.m_hWnd) && m_bReady && !m_bCopying && !s_bCapturing)
-        CaptureClipboard();
+    if (m_clipList.m_hWnd && ::IsWindow(m_clipList.m_hWnd) && m_bReady && !m_bCopying && !s_bCapturing) {
+        if (capture::ClipboardChangedSince(::GetClipboardSequenceNumber(), m_lastExaminedSequence)) CaptureClipboard();
+        // Taken after the reading: Wine brings an X11 program's copy in again, under a new
+        // number, when the clipboard is read, and announces it with a notification of its own.
+        m_lastExaminedSequence = ::GetClipboardSequenceNumber();
+    }
     PassToNextViewer(WM_DRAWCLIPBOARD, 0, 0);
 }
 
 void CScrapvaultView::CaptureClipboard() {
-    const ClipboardSurvey survey = SurveyClipboard(m_hWnd);
-    if (survey.formats.Empty() || survey.excluded) return;
-
+    // From the first look at the clipboard on: a notification that the reading itself brings
+    // about is no copy of the user's.
     s_bCapturing = 1;
+    const ClipboardSurvey survey = SurveyClipboard(m_hWnd);
+    if (survey.formats.Empty() || survey.excluded) {
+        s_bCapturing = 0;
+        return;
+    }
+
     for (const unsigned format : capture::TextFormatsToTry(survey.formats)) {
         std::string text;
         if (format != 0 && ReadClipboardText(m_hWnd, format, text)) {
@@ -200,6 +210,7 @@ void CScrapvaultView::ResumeAfterSessionEnd() {
     // at the start, it is passed on without being captured.
     m_bReady = 0;
     JoinViewerChain();
+    m_lastExaminedSequence = ::GetClipboardSequenceNumber();
     m_bReady = 1;
 }
 

@@ -94,6 +94,9 @@ private:
     // The number of items the system menu had before the program added any; -1 until known.
     int m_nStandardSysMenuItems = -1;
 
+    // The clipboard's sequence number when a notification was last examined for capture.
+    DWORD m_lastExaminedSequence = 0;
+
     // 1 while a capture reads the clipboard, for the whole process.
     static int s_bCapturing;
 };

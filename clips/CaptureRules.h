@@ -4,6 +4,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,14 @@ bool HistoryConsentRefused(const void* data, std::size_t size);
 // The text in a clipboard block: the bytes up to the first zero, never past the block's end
 // (another program may hand over a block without a terminating zero).
 std::string TextFromBlock(const void* data, std::size_t size);
+
+// Whether a clipboard notification may bring a copy not yet captured. A viewer passes on
+// notifications that carry no change (the one it receives when joining the chain, and Wine
+// announces one X11 copy twice); the clipboard's sequence number tells them apart from a
+// real copy. 0 means the platform could not tell, so it never holds a capture back.
+constexpr bool ClipboardChangedSince(std::uint32_t sequence, std::uint32_t lastExamined) {
+    return sequence == 0 || sequence != lastExamined;
+}
 
 // The newest list item whose text equals the text byte for byte. nextCandidate(after) gives
 // the next index after `after`, wrapping round to the top, whose text equals the text

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -125,4 +126,14 @@ TEST(NewestExactDuplicate, StopsWhenTheSearchWrapsRound) {
 TEST(NewestExactDuplicate, MatchesTheEmptyText) {
     FakeList list{{"a", "", "b"}};
     EXPECT_EQ(list.FindDuplicate(""), 1);
+}
+
+TEST(ClipboardChange, OnlyAnUnchangedKnownSequenceNumberHoldsACaptureBack) {
+    struct Row {
+        std::uint32_t sequence, lastExamined;
+        bool changed;
+    };
+    for (const Row row : {Row{7, 7, false}, Row{8, 7, true}, Row{0, 0, true}, Row{0, 7, true}})
+        EXPECT_EQ(ClipboardChangedSince(row.sequence, row.lastExamined), row.changed)
+            << row.sequence << " after " << row.lastExamined;
 }
