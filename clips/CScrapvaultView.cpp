@@ -71,8 +71,9 @@ int Extent(std::int32_t from, std::int32_t to) {
     return static_cast<int>(std::clamp<long long>(extent, INT_MIN, INT_MAX));
 }
 
-void Place(const CWnd& control, const ControlPlacement& at, UINT flags) {
-    control.SetWindowPos(nullptr, at.x, at.y, at.width, at.height, flags);
+// A scrolled form shows its controls shifted by the scroll position.
+void Place(const CWnd& control, const ControlPlacement& at, POINT scrolled, UINT flags) {
+    control.SetWindowPos(nullptr, at.x - scrolled.x, at.y - scrolled.y, at.width, at.height, flags);
 }
 }  // namespace
 
@@ -370,10 +371,11 @@ void CScrapvaultView::OnSize(UINT nType, int cx, int cy) {
 void CScrapvaultView::LayoutControls() {
     if (!m_clipList.m_hWnd) return;
     const ClipViewLayout layout = LayoutClipView(ClientSize(m_hWnd), ClientSize(m_btnCopy.m_hWnd));
-    Place(m_btnCopy, layout.copyButton, SWP_NOSIZE | SWP_NOZORDER);
-    Place(m_btnDelete, layout.deleteButton, SWP_NOSIZE | SWP_NOZORDER);
-    Place(m_btnEdit, layout.editButton, SWP_NOSIZE | SWP_NOZORDER);
-    Place(m_clipList, layout.clipList, SWP_NOZORDER);
+    const POINT scrolled = GetScrollPosition();
+    Place(m_btnCopy, layout.copyButton, scrolled, SWP_NOSIZE | SWP_NOZORDER);
+    Place(m_btnDelete, layout.deleteButton, scrolled, SWP_NOSIZE | SWP_NOZORDER);
+    Place(m_btnEdit, layout.editButton, scrolled, SWP_NOSIZE | SWP_NOZORDER);
+    Place(m_clipList, layout.clipList, scrolled, SWP_NOZORDER);
 }
 
 void CScrapvaultView::OnInitMenu(CMenu* pMenu) {

@@ -109,6 +109,17 @@ constexpr MessageEntry onSize() {
             }};
 }
 
+// void Handler(UINT code, int thumbPosition, HWND scrollBar): WM_HSCROLL or WM_VSCROLL; the bar
+// is null for the window's own scroll bar.
+template <auto Handler>
+constexpr MessageEntry onScroll(UINT message) {
+    return {message, 0, 0, [](CCmdTarget& t, WPARAM w, LPARAM l) -> LRESULT {
+                (message_detail::Target<Handler>(t).*Handler)(LOWORD(w), static_cast<short>(HIWORD(w)),
+                                                              reinterpret_cast<HWND>(l));
+                return 0;
+            }};
+}
+
 // void Handler(UINT nID, LPARAM lParam): WM_SYSCOMMAND.
 template <auto Handler>
 constexpr MessageEntry onSysCommand() {

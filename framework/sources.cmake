@@ -1,6 +1,7 @@
-# The application framework: Win32 only, except the string type.
+# The application framework: Win32 only, except the string type and the scroll arithmetic.
 set(FRAMEWORK_PURE_SOURCES
     framework/CString.cpp
+    framework/ScrollSteps.cpp
 )
 set(FRAMEWORK_WIN32_SOURCES
     framework/CCmdTarget.cpp
