@@ -30,6 +30,8 @@ if [ "$arch" = win64 ]; then
 fi
 export WINEPREFIX=$prefix
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
+# Wine's own diagnostics would fill the terminal; a WINEDEBUG of the user's is kept.
+export WINEDEBUG=${WINEDEBUG-"-all"}
 
 run_dir=$(mktemp -d /tmp/scrapvault-run.XXXXXX)
 cleanup() {
@@ -43,6 +45,12 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "run: no DISPLAY set; started a headless Xvfb on $DISPLAY (the window is not visible;"
   echo "     'import -display $DISPLAY -window root shot.png' takes a screenshot)"
 fi
+
+# A new prefix is made first, so that the font can be put into it.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  "$SCRAPVAULT_WINE_LOADER" wineboot -i >/dev/null 2>&1 || true
+fi
+provide_marlett "$WINEPREFIX"
 
 echo "run: $SCRAPVAULT_WINE_LOADER $program (WINEPREFIX=$WINEPREFIX, DISPLAY=$DISPLAY)"
 "$SCRAPVAULT_WINE_LOADER" "$program"

@@ -17,6 +17,9 @@ if [ "${1:-}" != --inside-session ]; then
 fi
 
 output=$2
+source scripts/wine-env.sh
+# The session's prefix has it already; the caption buttons in the picture depend on it.
+provide_marlett "$WINEPREFIX"
 arch=$SCRAPVAULT_WINE_ARCH
 program="$root/build/$arch/scrapvault.exe"
 wine=$SCRAPVAULT_WINE_LOADER

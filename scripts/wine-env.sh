@@ -13,3 +13,15 @@ else
   SCRAPVAULT_WINE_LOADER=wine
 fi
 export SCRAPVAULT_WINE_LOADER
+
+# Debian's Wine leaves new prefixes without the Marlett font, which draws the caption
+# buttons (minimise, maximise, close) and the scroll bar arrows: without it they show as
+# letters. Copies Wine's own Marlett into the prefix's Fonts folder.
+#   provide_marlett PREFIX
+provide_marlett() {
+  local fonts="$1/drive_c/windows/Fonts"
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  [ -f "$marlett" ] || return 0
+  mkdir -p "$fonts"
+  [ -f "$fonts/marlett.ttf" ] || cp "$marlett" "$fonts/"
+}

@@ -79,6 +79,7 @@ fi
 # Without a window manager, Wine waits up to 2 s for every managed window that is
 # hidden or destroyed. Unmanaged windows need no such round trip.
 "$SCRAPVAULT_WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+provide_marlett "$WINEPREFIX"
 elapsed_ms=$(( $(date +%s%N) / 1000000 - started_ms ))
 printf 'wine-session: %s prefix %s ready on display %s in %d.%d s\n' \
   "$WINEARCH" "$WINEPREFIX" "$DISPLAY" $((elapsed_ms / 1000)) $((elapsed_ms % 1000 / 100)) >&2
