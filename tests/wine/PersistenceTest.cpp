@@ -515,7 +515,7 @@ TEST_F(Persistence, AlwaysOnTopInTheProfileMakesTheWindowTopmostFromTheStart) {
 
 // ---- A profile the program did not write -----------------------------------------------
 
-// The value under CLIP 04, where a text is expected: a REG_DWORD or a REG_BINARY.
+// The value under CLIP 04, where a text is expected: a REG_DWORD or a REG_BINARY, read as a text.
 class CorruptedProfile : public Persistence, public ::testing::WithParamInterface<DWORD> {};
 
 TEST_P(CorruptedProfile, StartsNormallyReadingEachMalformedValueAsDefined) {
@@ -523,11 +523,11 @@ TEST_P(CorruptedProfile, StartsNormallyReadingEachMalformedValueAsDefined) {
     const std::string unterminated = "stored without its terminating zero";
     {
         const ProfileSection configure("Configure");
-        // Texts and binaries where integers are expected read as the defaults (0 for both).
+        // Values shorter than four bytes where integers are expected read as the defaults (0 for both).
         configure.WriteValue("AlwaysOnTop", {REG_SZ, std::string("1\0", 2)});
-        configure.WriteValue("RemoveDups", {REG_BINARY, DwordBytes(1)});
+        configure.WriteValue("RemoveDups", {REG_BINARY, std::string("\1\0", 2)});
         const ProfileSection position("LastPosition");
-        position.WriteValue("Left", {REG_SZ, std::string("500\0", 4)});
+        position.WriteValue("Left", {REG_SZ, std::string("50\0", 3)});
         position.WriteValue("Top", {REG_BINARY, std::string(3 * 1024 * 1024, '\x7F')});
         position.WriteInt("Right", 400);
         position.WriteInt("Bottom", 300);
@@ -541,14 +541,16 @@ TEST_P(CorruptedProfile, StartsNormallyReadingEachMalformedValueAsDefined) {
         clips.WriteString(ClipKey(5), "after the value that is no text");
     }
 
+    const std::string clip4 = GetParam() == REG_DWORD ? "AAAA" : "binary";
     ProgramUnderTest program = ProgramUnderTest::Start();
     EXPECT_TRUE(TopLevelWindowsOf(program.Process().Id(), "Configure").empty());
     const std::vector<std::string> loaded = program.Clippings();
-    ASSERT_EQ(loaded.size(), 4u);
+    ASSERT_EQ(loaded.size(), 6u);
     EXPECT_TRUE(loaded[0] == severalMegabytes) << "loaded " << loaded[0].size() << " bytes";
     EXPECT_EQ(loaded[1], unterminated);
     EXPECT_EQ(loaded[2], "twin");
     EXPECT_EQ(loaded[3], "twin");
+    EXPECT_EQ(loaded[4], clip4);
     EXPECT_FALSE(IsTopmost(program.MainWindow()));
     RestoreMainWindow(program);
     EXPECT_EQ(WindowRect(program.MainWindow()), (Rect{0, 0, 400, 300}));
@@ -559,7 +561,7 @@ TEST_P(CorruptedProfile, StartsNormallyReadingEachMalformedValueAsDefined) {
     const std::vector<std::string> stored = StoredClippings(6);
     EXPECT_TRUE(stored[0] == severalMegabytes) << "CLIP 00 holds " << stored[0].size() << " bytes";
     EXPECT_EQ(std::vector<std::string>(stored.begin() + 1, stored.end()),
-              (std::vector<std::string>{unterminated, "twin", "twin", "", "after the value that is no text"}));
+              (std::vector<std::string>{unterminated, "twin", "twin", clip4, "after the value that is no text"}));
     EXPECT_EQ(ProfileSection("LastClips").ReadValue(ClipKey(1))->bytes, unterminated + '\0');
     EXPECT_EQ(ProfileSection("LastClips").ReadValue(ClipKey(2))->bytes, std::string("twin", 5));
     EXPECT_EQ(StoredRect(), std::optional<Rect>(Rect{0, 0, 400, 300}));
