@@ -124,8 +124,12 @@ TEST_F(DesktopFidelity, TheFormScrollsByLinePageAndThumbAndReturnsWhenItFitsAgai
             EXPECT_TRUE(step.expected(before, after, last)) << before << " -> " << after << ", last " << last;
             last = std::max(last, after);
         }
-        EXPECT_GT(FormPosition(Program(), bar), 0) << "left scrolled, for the enlargement to undo";
     }
+    // A size change that leaves the form larger than the view keeps it scrolled.
+    SetWindowPos(frame, nullptr, 0, 0, 120, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(Program().WaitUntilIdle());
+    EXPECT_GT(FormPosition(Program(), SB_HORZ), 0);
+    EXPECT_GT(FormPosition(Program(), SB_VERT), 0);
 
     SetWindowPos(frame, nullptr, 0, 0, 480, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_TRUE(Program().WaitUntilIdle());
