@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "clips/ClipInsertion.h"
+#include "clips/ClipList.h"
+#include "clips/ListBoxItems.h"
 #include "framework/RegKey.h"
 
 namespace {
@@ -72,22 +73,22 @@ void MeasureInProcess() {
                                        0, 200, 200, parent, nullptr, nullptr, nullptr);
             CListBox list;
             list.Attach(box);
-            ClipTextCensus census;
-            for (int n = size - 1; n >= 0; --n) {
-                list.AddString(ClippingText(n).c_str());
-                census.Add(ClippingText(n));
-            }
+            ListBoxItems items(list);
+            ClipList clips(items);
+            clips.AppendBatch(size, [size](const auto& append) {
+                for (int n = size - 1; n >= 0; --n) append(ClippingText(n));
+            });
             std::vector<double> fresh, duplicate;
             for (int sample = 0; sample < kSamples; ++sample) {
                 PutText("a new text " + std::to_string(sample));
                 auto start = Clock::now();
-                InsertClipping(list, census, ReadText().c_str(), removeDups);
+                clips.InsertAtTop(ReadText(), removeDups);
                 fresh.push_back(Milliseconds(Clock::now() - start));
                 // The worst duplicate: the oldest item, found only after passing every other.
                 const int last = list.GetCount() - 1;
                 PutText(list.GetText(last).str());
                 start = Clock::now();
-                InsertClipping(list, census, ReadText().c_str(), removeDups);
+                clips.InsertAtTop(ReadText(), removeDups);
                 duplicate.push_back(Milliseconds(Clock::now() - start));
             }
             std::printf("  %6d items, RemoveDups %d: new text %8.3f ms, text equal to the oldest item %8.3f ms\n", size,

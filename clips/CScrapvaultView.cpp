@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstring>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "app/CScrapvaultDoc.h"
-#include "clips/CaptureRules.h"
-#include "clips/ClipInsertion.h"
 #include "clips/ClipboardAccess.h"
 #include "clips/SystemMenuEntries.h"
 #include "framework/CDataExchange.h"
@@ -24,44 +24,6 @@
 namespace {
 // How long a notification may wait for the next viewer before it is given up.
 constexpr UINT kNextViewerTimeoutMs = 2000;
-
-// What the enumeration found on the clipboard.
-struct ClipboardSurvey {
-    capture::StandardFormats formats;
-    bool excluded = false;
-};
-
-ClipboardSurvey SurveyClipboard(HWND owner) {
-    static const UINT excludeMarkers[] = {
-        ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[0]),
-        ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[1]),
-    };
-    static const UINT historyConsent = ::RegisterClipboardFormatA(capture::kHistoryConsentFormat);
-
-    ClipboardSurvey survey;
-    const OpenClipboardScope clipboard(owner);
-    if (!clipboard.IsOpen()) return survey;
-    for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format)) {
-        survey.formats.Note(format);
-        if (format == excludeMarkers[0] || format == excludeMarkers[1]) {
-            survey.excluded = true;
-        } else if (format == historyConsent) {
-            const GlobalLockScope data(::GetClipboardData(format));
-            if (capture::HistoryConsentRefused(data.Data(), data.Size())) survey.excluded = true;
-        }
-    }
-    return survey;
-}
-
-// The text in one clipboard format; false when the format yields no readable block.
-bool ReadClipboardText(HWND owner, unsigned format, std::string& text) {
-    const OpenClipboardScope clipboard(owner);
-    if (!clipboard.IsOpen()) return false;
-    const GlobalLockScope data(::GetClipboardData(format));
-    if (!data.Data()) return false;
-    text = capture::TextFromBlock(data.Data(), data.Size());
-    return true;
-}
 
 ProfileStore& Profile() { return AfxGetApp()->Profile(); }
 
@@ -147,23 +109,12 @@ void CScrapvaultView::OnDrawClipboard() {
 }
 
 void CScrapvaultView::CaptureClipboard() {
-    const ClipboardSurvey survey = SurveyClipboard(m_hWnd);
-    if (survey.formats.Empty() || survey.excluded) return;
-
     s_bCapturing = 1;
-    for (const unsigned format : capture::TextFormatsToTry(survey.formats)) {
-        std::string text;
-        if (format != 0 && ReadClipboardText(m_hWnd, format, text)) {
-            AddClipping(text.c_str());
-            break;
-        }
-    }
+    if (const std::optional<std::string> text = ReadTextToCapture(m_hWnd)) AddClipping(text->c_str());
     s_bCapturing = 0;
 }
 
-void CScrapvaultView::AddClipping(const char* text) {
-    InsertClipping(m_clipList, m_census, text, m_settings.RemoveDups != 0);
-}
+void CScrapvaultView::AddClipping(const char* text) { m_clips.InsertAtTop(text, m_settings.RemoveDups != 0); }
 
 void CScrapvaultView::OnChangeCbChain(HWND hWndRemove, HWND hWndAfter) {
     if (hWndRemove == m_hNextViewer)
@@ -208,7 +159,7 @@ void CScrapvaultView::ResumeAfterSessionEnd() {
 CString CScrapvaultView::TakeSelectedText() {
     CString joined;
     for (const int index : m_clipList.GetSelItems()) {
-        joined += m_clipList.GetText(index);
+        joined += m_clips.TextAt(index);
         m_clipList.SetSel(index, FALSE);
     }
     return joined;
@@ -230,39 +181,19 @@ void CScrapvaultView::OnCopy() {
     if (m_clipList.GetSelCount() <= 0) return;
     m_bCopying = 1;
     const CString joined = TakeSelectedText();
-    PutTextOnClipboard(joined);
+    PutTextOnClipboard(m_hWnd, joined.str());
     m_bCopying = 0;
     EnableButtons(FALSE);
     if (m_settings.MinimizeOnCopy)
         if (const CWnd* mainWnd = AfxGetMainWnd()) mainWnd->ShowWindow(SW_MINIMIZE);
 }
 
-BOOL CScrapvaultView::PutTextOnClipboard(const CString& text) {
-    const std::size_t size = static_cast<std::size_t>(text.GetLength()) + 1;
-    OwnedGlobalBlock block(GMEM_MOVEABLE | GMEM_DDESHARE, size);
-    if (!block) return FALSE;
-    const GlobalLockScope locked(block.Get());
-    if (!locked.Data()) return TRUE;  // offered nothing: the block is freed with its owner
-    std::memcpy(locked.Data(), text.GetString(), size);
-    // The lock is released after the clipboard is closed.
-    const OpenClipboardScope clipboard(m_hWnd);
-    if (clipboard.IsOpen()) {
-        ::EmptyClipboard();
-        if (::SetClipboardData(CF_TEXT, block.Get())) block.Release();
-    }
-    return TRUE;
-}
-
 void CScrapvaultView::OnClipListDblClk() { OnCopy(); }
 
 void CScrapvaultView::DeleteSelection() {
-    const std::vector<int> selected = m_clipList.GetSelItems();
+    std::vector<int> selected = m_clipList.GetSelItems();
     if (selected.empty()) return;
-    // From the highest index up, so the indices still to delete stay valid.
-    for (auto index = selected.rbegin(); index != selected.rend(); ++index) {
-        m_census.Remove(m_clipList.GetText(*index).str());
-        m_clipList.DeleteString(*index);
-    }
+    m_clips.Delete(std::move(selected));
     EnableButtons(FALSE);
 }
 
@@ -283,15 +214,12 @@ void CScrapvaultView::OnEdit() {
     const CString joined = TakeSelectedText();
     CEditTextDlg dialog(nullptr);
     dialog.SetText(joined);
-    if (dialog.DoModal() == IDOK && m_clipList.InsertString(0, dialog.GetText()) >= 0) m_census.Add(dialog.GetText());
+    if (dialog.DoModal() == IDOK) m_clips.InsertAtTop(dialog.GetText());
     EnableButtons(FALSE);
 }
 
 void CScrapvaultView::OnClearAllClippings() {
-    if (AfxMessageBox("Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
-        m_clipList.ResetContent();
-        m_census.Clear();
-    }
+    if (AfxMessageBox("Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) m_clips.Clear();
 }
 
 void CScrapvaultView::OnSaveAllClippings() { SaveClippings(); }
@@ -320,15 +248,14 @@ void CScrapvaultView::OnConfigure() {
 }
 
 void CScrapvaultView::LoadClippings() {
-    ::LoadClippings(Profile(), m_settings.NumberToSave, [this](const std::string& text) {
-        if (m_clipList.AddString(text.c_str()) >= 0) m_census.Add(text);
-    });
+    m_clips.AppendBatch(m_settings.NumberToSave,
+                        [this](const auto& append) { ::LoadClippings(Profile(), m_settings.NumberToSave, append); });
 }
 
 void CScrapvaultView::SaveClippings() const {
     if (!m_clipList.m_hWnd || !::IsWindow(m_clipList.m_hWnd)) return;
-    const ClipListReader reader{[this] { return m_clipList.GetCount(); },
-                                [this](int index) { return m_clipList.GetText(index).str(); }};
+    const ClipListReader reader{[this] { return m_clips.Count(); },
+                                [this](int index) { return m_clips.TextAt(index); }};
     ::SaveClippings(Profile(), reader, m_settings.RemoveDups != 0);
 }
 
@@ -386,9 +313,9 @@ void CScrapvaultView::BuildSystemMenu() {
     if (!m_settings.SystemMenuClippings) return;
 
     systemMenu.AppendMenu(MF_SEPARATOR);
-    const int entries = system_menu::EntryCount(m_clipList.GetCount());
+    const int entries = system_menu::EntryCount(m_clips.Count());
     for (int id = 1; id <= entries; ++id) {
-        const std::string label = system_menu::EntryLabel(m_clipList.GetText(id).str());
+        const std::string label = system_menu::EntryLabel(m_clips.TextAt(id));
         systemMenu.AppendMenu(MF_STRING, static_cast<UINT_PTR>(id), label.c_str());
     }
 }

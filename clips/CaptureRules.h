@@ -5,7 +5,6 @@
 #include <bitset>
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 namespace capture {
 
@@ -47,20 +46,5 @@ bool HistoryConsentRefused(const void* data, std::size_t size);
 // The text in a clipboard block: the bytes up to the first zero, never past the block's end
 // (another program may hand over a block without a terminating zero).
 std::string TextFromBlock(const void* data, std::size_t size);
-
-// The newest list item whose text equals the text byte for byte. nextCandidate(after) gives
-// the next index after `after`, wrapping round to the top, whose text equals the text
-// ignoring case (or -1 when there is none); textAt(index) gives an item's text. -1 when no
-// item is equal.
-template <typename NextCandidate, typename TextAt>
-int FindNewestExactDuplicate(std::string_view text, NextCandidate nextCandidate, TextAt textAt) {
-    for (int index = nextCandidate(-1); index >= 0;) {
-        if (std::string_view(textAt(index)) == text) return index;
-        const int following = nextCandidate(index);
-        if (following <= index) break;  // wrapped round: every candidate has been looked at
-        index = following;
-    }
-    return -1;
-}
 
 }  // namespace capture
