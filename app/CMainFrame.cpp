@@ -45,5 +45,5 @@ void CMainFrame::OnSysCommand(UINT id, LPARAM lParam) {
 void CMainFrame::OnEndSession(BOOL bEnding) {
     CFrameWnd::OnEndSession(bEnding);
     if (bEnding) return;
-    if (auto* view = static_cast<CScrapvaultView*>(GetActiveView())) view->ResumeAfterSessionEnd();
+    if (auto* view = GetActiveViewAs<CScrapvaultView>()) view->ResumeAfterSessionEnd();
 }

@@ -7,10 +7,11 @@
 #include <string>
 #include <utility>
 
-#include "app/CScrapvaultDoc.h"
 #include "clips/ClipboardAccess.h"
+#include "clips/ConfirmExitHolder.h"
 #include "clips/SystemMenuEntries.h"
 #include "framework/CDataExchange.h"
+#include "framework/CDocument.h"
 #include "framework/CMenu.h"
 #include "framework/CWinApp.h"
 #include "settings/CConfigureDlg.h"
@@ -61,7 +62,9 @@ const MessageMap CScrapvaultView::kMessageMap{&CFormView::kMessageMap, kMessages
 
 CScrapvaultView::CScrapvaultView() : CFormView(IDD_CLIP_FORM) {}
 
-CScrapvaultDoc* CScrapvaultView::GetDocument() const { return static_cast<CScrapvaultDoc*>(CView::GetDocument()); }
+void CScrapvaultView::PassConfirmExitToDocument() const {
+    if (auto* holder = dynamic_cast<ConfirmExitHolder*>(GetDocument())) holder->SetConfirmExit(m_settings.ConfirmExit);
+}
 
 void CScrapvaultView::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_CLIP_LIST, m_clipList);
@@ -227,20 +230,20 @@ void CScrapvaultView::OnSaveAllClippings() { SaveClippings(); }
 // ---- Settings, saved clippings and the window's place ----
 
 void CScrapvaultView::LoadSettings() {
-    m_settings = ::LoadSettings(Profile());
-    GetDocument()->SetConfirmExit(m_settings.ConfirmExit);
-    if (ApplyFirstRunRule(m_settings)) OnConfigure();
+    m_settings = settings::LoadSettings(Profile());
+    PassConfirmExitToDocument();
+    if (settings::ApplyFirstRunRule(m_settings)) OnConfigure();
 }
 
-void CScrapvaultView::SaveSettings() const { ::SaveSettings(Profile(), m_settings); }
+void CScrapvaultView::SaveSettings() const { settings::SaveSettings(Profile(), m_settings); }
 
 void CScrapvaultView::OnConfigure() {
     CConfigureDlg dialog;
-    m_settings.ConfirmOnWindowsExit = ReadConfirmOnWindowsExit(Profile());
+    m_settings.ConfirmOnWindowsExit = settings::ReadConfirmOnWindowsExit(Profile());
     dialog.SetSettings(m_settings);
     if (dialog.DoModal() != IDOK) return;
     m_settings = dialog.GetSettings();
-    GetDocument()->SetConfirmExit(m_settings.ConfirmExit);
+    PassConfirmExitToDocument();
     SaveSettings();
     if (const CWnd* mainWnd = AfxGetMainWnd())
         mainWnd->SetWindowPos(m_settings.AlwaysOnTop ? &CWnd::wndTopMost : &CWnd::wndNoTopMost, 0, 0, 0, 0,
@@ -248,19 +251,20 @@ void CScrapvaultView::OnConfigure() {
 }
 
 void CScrapvaultView::LoadClippings() {
-    m_clips.AppendBatch(m_settings.NumberToSave,
-                        [this](const auto& append) { ::LoadClippings(Profile(), m_settings.NumberToSave, append); });
+    m_clips.AppendBatch(m_settings.NumberToSave, [this](const auto& append) {
+        clip_archive::LoadClippings(Profile(), m_settings.NumberToSave, append);
+    });
 }
 
 void CScrapvaultView::SaveClippings() const {
     if (!m_clipList.m_hWnd || !::IsWindow(m_clipList.m_hWnd)) return;
-    const ClipListReader reader{[this] { return m_clips.Count(); },
-                                [this](int index) { return m_clips.TextAt(index); }};
-    ::SaveClippings(Profile(), reader, m_settings.RemoveDups != 0);
+    const clip_archive::ClipListReader reader{[this] { return m_clips.Count(); },
+                                              [this](int index) { return m_clips.TextAt(index); }};
+    clip_archive::SaveClippings(Profile(), reader, m_settings.RemoveDups != 0);
 }
 
 void CScrapvaultView::RestorePosition() const {
-    const StoredRect rect = ReadWindowRect(Profile());
+    const settings::StoredRect rect = settings::ReadWindowRect(Profile());
     const CWnd* mainWnd = AfxGetMainWnd();
     if (!mainWnd) return;
     // Passed on as stored: the platform decides what a negative width or an off-screen place means.
@@ -273,7 +277,7 @@ void CScrapvaultView::SaveWindowPosition() const {
     if (!mainWnd || !mainWnd->m_hWnd || mainWnd->IsIconic()) return;
     RECT rect{};
     mainWnd->GetWindowRect(&rect);
-    WriteWindowRect(Profile(), StoredRect{rect.left, rect.top, rect.right, rect.bottom});
+    settings::WriteWindowRect(Profile(), settings::StoredRect{rect.left, rect.top, rect.right, rect.bottom});
 }
 
 // ---- Layout and the system menu ----

@@ -9,7 +9,6 @@
 #include "settings/ClipSettings.h"
 
 class CMenu;
-class CScrapvaultDoc;
 
 class CScrapvaultView : public CFormView {
 public:
@@ -78,12 +77,13 @@ private:
     void BuildSystemMenu();
     void OnSysCommand(UINT nID, LPARAM lParam);
 
-    CScrapvaultDoc* GetDocument() const;
+    // Tells the document the ConfirmExit setting, when the document keeps it.
+    void PassConfirmExitToDocument() const;
 
     HWND m_hNextViewer = nullptr;
     int m_bReady = 0;
     int m_bCopying = 0;
-    ClipSettings m_settings = ClipSettings::Defaults();
+    settings::ClipSettings m_settings = settings::ClipSettings::Defaults();
     CListBox m_clipList;
     CButton m_btnCopy;
     CButton m_btnDelete;

@@ -26,6 +26,11 @@ public:
                            CCreateContext* context = nullptr);
 
     CView* GetActiveView() const { return m_pActiveView; }
+    // The active view as the given class; null when there is none or it is of another class.
+    template <typename View>
+    View* GetActiveViewAs() const {
+        return dynamic_cast<View*>(m_pActiveView);
+    }
     void SetActiveView(CView* view) { m_pActiveView = view; }
     CDocument* GetActiveDocument() const;
 

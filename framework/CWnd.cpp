@@ -5,7 +5,7 @@
 #include "framework/CDataExchange.h"
 
 namespace {
-const char kObjectProperty[] = "Scrapvault.CWnd";
+const char kObjectProperty[] = "Framework.CWnd";
 // The object whose window is being created on this thread, bound at the first window the
 // creation makes (the window itself, before its children).
 thread_local CWnd* t_windowBeingCreated = nullptr;
