@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -106,15 +107,23 @@ void CScrapvaultView::LeaveViewerChain() {
 }
 
 void CScrapvaultView::OnDrawClipboard() {
-    if (m_clipList.m_hWnd && ::IsWindow(m_clipList.m_hWnd) && m_bReady && !m_bCopying && !s_bCapturing)
-        CaptureClipboard();
+    if (m_clipList.m_hWnd && ::IsWindow(m_clipList.m_hWnd) && m_bReady && !m_bCopying && !s_bCapturing) {
+        try {
+            CaptureClipboard();
+        } catch (const std::bad_alloc&) {
+            // No memory for this text: this one capture is dropped, the list stays as it was,
+            // and the next viewer still hears of the change.
+        }
+    }
     PassToNextViewer(WM_DRAWCLIPBOARD, 0, 0);
 }
 
 void CScrapvaultView::CaptureClipboard() {
-    s_bCapturing = 1;
+    struct CapturingScope {
+        CapturingScope() { s_bCapturing = 1; }
+        ~CapturingScope() { s_bCapturing = 0; }
+    } const capturing;
     if (const std::optional<std::string> text = ReadTextToCapture(m_hWnd)) AddClipping(text->c_str());
-    s_bCapturing = 0;
 }
 
 void CScrapvaultView::AddClipping(const char* text) { m_clips.InsertAtTop(text, m_settings.RemoveDups != 0); }

@@ -40,7 +40,11 @@ const MessageEntry CFrameWnd::kMessages[] = {
 };
 const MessageMap CFrameWnd::kMessageMap{&CWnd::kMessageMap, kMessages};
 
-CFrameWnd::~CFrameWnd() = default;
+CFrameWnd::~CFrameWnd() {
+    // Taken down here, while the view the frame owns is still whole, so that the view's own
+    // WM_DESTROY handling runs.
+    if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+}
 
 BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CCreateContext* context) {
     m_style = style;
