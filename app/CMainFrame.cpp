@@ -39,7 +39,7 @@ void CMainFrame::OnInitMenu(CMenu* menu) {
 
 void CMainFrame::OnSysCommand(UINT id, LPARAM lParam) {
     if (CView* view = GetActiveView()) view->SendMessage(WM_SYSCOMMAND, id, lParam);
-    CFrameWnd::OnSysCommand(id, lParam);
+    Default();
 }
 
 void CMainFrame::OnEndSession(BOOL bEnding) {

@@ -35,7 +35,6 @@ const MessageEntry CFrameWnd::kMessages[] = {
     onMessage<&CFrameWnd::OnClose>(WM_CLOSE),
     onQueryEndSession<&CFrameWnd::OnQueryEndSession>(),
     onEndSession<&CFrameWnd::OnEndSession>(),
-    onSysCommand<&CFrameWnd::OnSysCommand>(),
     onInitMenuPopup<&CFrameWnd::OnInitMenuPopup>(),
 };
 const MessageMap CFrameWnd::kMessageMap{&CWnd::kMessageMap, kMessages};
@@ -156,8 +155,6 @@ void CFrameWnd::OnEndSession(BOOL ending) {
     app->CloseAllDocuments(TRUE);
     app->ExitInstance();
 }
-
-void CFrameWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 
 void CFrameWnd::OnInitMenuPopup(HMENU popup, UINT, BOOL isSystemMenu) {
     if (isSystemMenu) return;

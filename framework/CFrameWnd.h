@@ -48,7 +48,6 @@ protected:
     void OnClose();
     BOOL OnQueryEndSession();
     void OnEndSession(BOOL ending);
-    void OnSysCommand(UINT id, LPARAM lParam);
     void OnInitMenuPopup(HMENU popup, UINT index, BOOL isSystemMenu);
     void PostNcDestroy() override;
 

@@ -54,10 +54,6 @@ public:
     // Moves the profile from the INI file to HKEY_CURRENT_USER\Software\<company>\<application>.
     void SetRegistryKey(const char* company);
 
-    int GetProfileInt(const char* section, const char* key, int defaultValue) const;
-    BOOL WriteProfileInt(const char* section, const char* key, int value) const;
-    CString GetProfileString(const char* section, const char* key, const char* defaultValue = nullptr) const;
-    BOOL WriteProfileString(const char* section, const char* key, const char* text) const;
     ProfileStore& Profile() const { return *m_profile; }
 
     // Opens the application's help file (the program's path with the extension .HLP).
@@ -72,7 +68,6 @@ protected:
 
 private:
     class Ctl3dLibrary;
-    CString ModulePathWithExtension(const char* extension) const;
 
     static CWinApp* s_pApp;
     CString m_strAppName;

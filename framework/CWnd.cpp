@@ -28,18 +28,8 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty)) : nullptr;
 }
 
-HWND CWnd::Detach() {
-    HWND hWnd = m_hWnd;
-    m_hWnd = nullptr;
-    return hWnd;
-}
-
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
-}
-
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL deep) const {
