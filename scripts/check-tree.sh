@@ -7,7 +7,11 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h')
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h')
+else
+  mapfile -t files < <(find app bench clips framework settings tests ui -name '*.cpp' -o -name '*.h' | sort)
+fi
 status=0
 
 echo "== format (clang-format --dry-run --Werror)"

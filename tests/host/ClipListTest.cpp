@@ -42,82 +42,66 @@ using Action = std::function<void(ClipList&, FakeItems&)>;
 Action Capture(const char* text) {
     return [text](ClipList& list, FakeItems&) { list.InsertAtTop(text, true); };
 }
+Action Insert(const char* text) {
+    return [text](ClipList& list, FakeItems&) { list.InsertAtTop(text); };
+}
+Action Delete(std::vector<int> indices) {
+    return [indices](ClipList& list, FakeItems&) { list.Delete(indices); };
+}
+Action Clear() {
+    return [](ClipList& list, FakeItems&) { list.Clear(); };
+}
+// The action while the control refuses every insert.
+Action Refused(Action action) {
+    return [action](ClipList& list, FakeItems& items) {
+        items.refuseInserts = true;
+        action(list, items);
+        items.refuseInserts = false;
+    };
+}
+// The action while no item can be read back for want of memory: it fails and changes nothing.
+Action OutOfMemory(Action action) {
+    return [action](ClipList& list, FakeItems& items) {
+        items.failReads = true;
+        EXPECT_THROW(action(list, items), std::bad_alloc);
+        items.failReads = false;
+    };
+}
 
-struct Case {
+const struct {
     const char* behaviour;
     Texts loaded;
-    Action action;
+    std::vector<Action> actions;
     Texts expected;
-};
-
-const Case kCases[] = {
+} kCases[] = {
     {"an item that merely begins with the text stays",
      {"hello world", "other", "hello"},
-     Capture("hello"),
+     {Capture("hello")},
      {"hello", "hello world", "other"}},
     {"only the newest exact duplicate goes",
      {"HELLO", "Hello", "hello", "hello"},
-     Capture("hello"),
+     {Capture("hello")},
      {"hello", "HELLO", "Hello", "hello"}},
-    {"the oldest item is found", {"a", "b", "c", "d"}, Capture("d"), {"d", "a", "b", "c"}},
-    {"the empty text is a text like any other", {"a", "", "b"}, Capture(""), {"", "a", "b"}},
-    {"without the rule duplicates stay", {"a"}, [](ClipList& list, FakeItems&) { list.InsertAtTop("a"); }, {"a", "a"}},
-    {"a delete passes over bad and repeated indices",
-     {"a", "b", "c", "d"},
-     [](ClipList& list, FakeItems&) {
-         list.Delete({3, 0, 0, 9, -1});
-     },
-     {"b", "c"}},
-    {"the index follows a delete",
-     {"a", "b", "c"},
-     [](ClipList& list, FakeItems& items) {
-         list.Delete({1});
-         Capture("c")(list, items);
-     },
-     {"c", "a"}},
-    {"the index follows a clear",
-     {"a", "b"},
-     [](ClipList& list, FakeItems& items) {
-         list.Clear();
-         Capture("b")(list, items);
-     },
-     {"b"}},
-    {"an edited text counts as an item",
-     {"x"},
-     [](ClipList& list, FakeItems& items) {
-         list.InsertAtTop("e");
-         Capture("e")(list, items);
-     },
-     {"e", "x"}},
-    {"a refused insert leaves the index in step",
-     {"a", "b"},
-     [](ClipList& list, FakeItems& items) {
-         items.refuseInserts = true;
-         Capture("new")(list, items);
-         items.refuseInserts = false;
-         Capture("b")(list, items);
-     },
-     {"b", "a"}},
-    {"a failed allocation changes nothing",
-     {"a", "b"},
-     [](ClipList& list, FakeItems& items) {
-         items.failReads = true;
-         EXPECT_THROW(Capture("b")(list, items), std::bad_alloc);
-         items.failReads = false;
-         Capture("b")(list, items);
-     },
-     {"b", "a"}},
+    {"the oldest item is found", {"a", "b", "c", "d"}, {Capture("d")}, {"d", "a", "b", "c"}},
+    {"the empty text is a text like any other", {"a", "", "b"}, {Capture("")}, {"", "a", "b"}},
+    {"without the rule duplicates stay", {"a"}, {Insert("a")}, {"a", "a"}},
+    {"a delete passes over bad and repeated indices", {"a", "b", "c", "d"}, {Delete({3, 0, 0, 9, -1})}, {"b", "c"}},
+    {"the index follows a delete", {"a", "b", "c"}, {Delete({1}), Capture("c")}, {"c", "a"}},
+    {"the index follows a clear", {"a", "b"}, {Clear(), Capture("b")}, {"b"}},
+    {"an edited text counts as an item", {"x"}, {Insert("e"), Capture("e")}, {"e", "x"}},
+    {"a refused insert leaves the index in step", {"a", "b"}, {Refused(Capture("new")), Capture("b")}, {"b", "a"}},
+    {"a failed allocation changes nothing", {"a", "b"}, {OutOfMemory(Capture("b")), Capture("b")}, {"b", "a"}},
 };
 }  // namespace
 
 TEST(ClipList, EveryChangeKeepsTheDuplicateRule) {
-    for (const Case& row : kCases) {
+    for (const auto& row : kCases) {
         FakeItems items;
         ClipList list(items);
         list.AppendBatch(static_cast<int>(row.loaded.size()), [&](const auto& append) {
             for (const std::string& text : row.loaded) append(text);
         });
-        row.action(list, items);
+        for (const Action& action : row.actions) action(list, items);
         EXPECT_EQ(items.items, row.expected) << row.behaviour;
     }
 }
