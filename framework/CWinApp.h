@@ -73,6 +73,8 @@ private:
     CString m_strAppName;
     std::unique_ptr<ProfileStore> m_profile;
     std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
+    // What LoadStdProfileSettings reads, kept although nothing in this program shows a recent-file
+    // list or a print preview: the start-up reads them as the framework always has.
     std::vector<CString> m_recentFiles;
     int m_previewPages = 0;
     std::unique_ptr<Ctl3dLibrary> m_ctl3d;
