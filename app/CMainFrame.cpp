@@ -40,11 +40,11 @@ void CMainFrame::OnInitMenu(CMenu* menu) {
 
 void CMainFrame::OnSysCommand(UINT id, LPARAM lParam) {
     if (CView* view = GetActiveView()) view->SendMessage(WM_SYSCOMMAND, id, lParam);
-    CFrameWnd::OnSysCommand(id, lParam);
+    Default();
 }
 
 void CMainFrame::OnEndSession(BOOL bEnding) {
     CFrameWnd::OnEndSession(bEnding);
     if (bEnding) return;
-    if (auto* view = static_cast<CScrapvaultView*>(GetActiveView())) view->ResumeAfterSessionEnd();
+    if (auto* view = GetActiveViewAs<CScrapvaultView>()) view->ResumeAfterSessionEnd();
 }

@@ -34,11 +34,11 @@ int CScrapvaultApp::ExitInstance() { return 0; }
 
 BOOL CScrapvaultApp::SaveAllModified() {
     // Read now, not from the view's copy: the stored value is the one the user last confirmed.
-    if (ReadConfirmOnWindowsExit(Profile()) && AfxMessageBox("Confirm Exit", MB_YESNO) == IDNO) return FALSE;
+    if (settings::ReadConfirmOnWindowsExit(Profile()) && AfxMessageBox("Confirm Exit", MB_YESNO) == IDNO) return FALSE;
     // The view's save work runs directly rather than through WM_DESTROY, which would empty the
     // real list box before the session really ends.
-    if (auto* frame = static_cast<CFrameWnd*>(m_pMainWnd))
-        if (auto* view = static_cast<CScrapvaultView*>(frame->GetActiveView())) view->SaveForSessionEnd();
+    if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
+        if (auto* view = frame->GetActiveViewAs<CScrapvaultView>()) view->SaveForSessionEnd();
     return CWinApp::SaveAllModified();
 }
 

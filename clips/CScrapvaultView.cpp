@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstring>
+#include <new>
+#include <optional>
+#include <string>
+#include <utility>
 
-#include "app/CScrapvaultDoc.h"
-#include "clips/CaptureRules.h"
-#include "clips/ClipInsertion.h"
 #include "clips/ClipboardAccess.h"
+#include "clips/ConfirmExitHolder.h"
 #include "clips/SystemMenuEntries.h"
 #include "framework/CDataExchange.h"
+#include "framework/CDocument.h"
 #include "framework/CMenu.h"
 #include "framework/CWinApp.h"
 #include "settings/CConfigureDlg.h"
@@ -24,44 +26,6 @@
 namespace {
 // How long a notification may wait for the next viewer before it is given up.
 constexpr UINT kNextViewerTimeoutMs = 2000;
-
-// What the enumeration found on the clipboard.
-struct ClipboardSurvey {
-    capture::StandardFormats formats;
-    bool excluded = false;
-};
-
-ClipboardSurvey SurveyClipboard(HWND owner) {
-    static const UINT excludeMarkers[] = {
-        ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[0]),
-        ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[1]),
-    };
-    static const UINT historyConsent = ::RegisterClipboardFormatA(capture::kHistoryConsentFormat);
-
-    ClipboardSurvey survey;
-    const OpenClipboardScope clipboard(owner);
-    if (!clipboard.IsOpen()) return survey;
-    for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format)) {
-        survey.formats.Note(format);
-        if (format == excludeMarkers[0] || format == excludeMarkers[1]) {
-            survey.excluded = true;
-        } else if (format == historyConsent) {
-            const GlobalLockScope data(::GetClipboardData(format));
-            if (capture::HistoryConsentRefused(data.Data(), data.Size())) survey.excluded = true;
-        }
-    }
-    return survey;
-}
-
-// The text in one clipboard format; false when the format yields no readable block.
-bool ReadClipboardText(HWND owner, unsigned format, std::string& text) {
-    const OpenClipboardScope clipboard(owner);
-    if (!clipboard.IsOpen()) return false;
-    const GlobalLockScope data(::GetClipboardData(format));
-    if (!data.Data()) return false;
-    text = capture::TextFromBlock(data.Data(), data.Size());
-    return true;
-}
 
 ProfileStore& Profile() { return AfxGetApp()->Profile(); }
 
@@ -100,7 +64,9 @@ const MessageMap CScrapvaultView::kMessageMap{&CFormView::kMessageMap, kMessages
 
 CScrapvaultView::CScrapvaultView() : CFormView(IDD_CLIP_FORM) {}
 
-CScrapvaultDoc* CScrapvaultView::GetDocument() const { return static_cast<CScrapvaultDoc*>(CView::GetDocument()); }
+void CScrapvaultView::PassConfirmExitToDocument() const {
+    if (auto* holder = dynamic_cast<ConfirmExitHolder*>(GetDocument())) holder->SetConfirmExit(m_settings.ConfirmExit);
+}
 
 void CScrapvaultView::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_CLIP_LIST, m_clipList);
@@ -144,7 +110,14 @@ void CScrapvaultView::LeaveViewerChain() {
 
 void CScrapvaultView::OnDrawClipboard() {
     if (m_clipList.m_hWnd && ::IsWindow(m_clipList.m_hWnd) && m_bReady && !m_bCopying && !s_bCapturing) {
-        if (capture::ClipboardChangedSince(::GetClipboardSequenceNumber(), m_lastExaminedSequence)) CaptureClipboard();
+        if (capture::ClipboardChangedSince(::GetClipboardSequenceNumber(), m_lastExaminedSequence)) {
+            try {
+                CaptureClipboard();
+            } catch (const std::bad_alloc&) {
+                // No memory for this text: this one capture is dropped, the list stays as it was,
+                // and the next viewer still hears of the change.
+            }
+        }
         // Taken after the reading: Wine brings an X11 program's copy in again, under a new
         // number, when the clipboard is read, and announces it with a notification of its own.
         m_lastExaminedSequence = ::GetClipboardSequenceNumber();
@@ -155,26 +128,14 @@ void CScrapvaultView::OnDrawClipboard() {
 void CScrapvaultView::CaptureClipboard() {
     // From the first look at the clipboard on: a notification that the reading itself brings
     // about is no copy of the user's.
-    s_bCapturing = 1;
-    const ClipboardSurvey survey = SurveyClipboard(m_hWnd);
-    if (survey.formats.Empty() || survey.excluded) {
-        s_bCapturing = 0;
-        return;
-    }
-
-    for (const unsigned format : capture::TextFormatsToTry(survey.formats)) {
-        std::string text;
-        if (format != 0 && ReadClipboardText(m_hWnd, format, text)) {
-            AddClipping(text.c_str());
-            break;
-        }
-    }
-    s_bCapturing = 0;
+    struct CapturingScope {
+        CapturingScope() { s_bCapturing = 1; }
+        ~CapturingScope() { s_bCapturing = 0; }
+    } const capturing;
+    if (const std::optional<std::string> text = ReadTextToCapture(m_hWnd)) AddClipping(text->c_str());
 }
 
-void CScrapvaultView::AddClipping(const char* text) {
-    InsertClipping(m_clipList, m_census, text, m_settings.RemoveDups != 0);
-}
+void CScrapvaultView::AddClipping(const char* text) { m_clips.InsertAtTop(text, m_settings.RemoveDups != 0); }
 
 void CScrapvaultView::OnChangeCbChain(HWND hWndRemove, HWND hWndAfter) {
     if (hWndRemove == m_hNextViewer)
@@ -220,7 +181,7 @@ void CScrapvaultView::ResumeAfterSessionEnd() {
 CString CScrapvaultView::TakeSelectedText() {
     CString joined;
     for (const int index : m_clipList.GetSelItems()) {
-        joined += m_clipList.GetText(index);
+        joined += m_clips.TextAt(index);
         m_clipList.SetSel(index, FALSE);
     }
     return joined;
@@ -242,39 +203,19 @@ void CScrapvaultView::OnCopy() {
     if (m_clipList.GetSelCount() <= 0) return;
     m_bCopying = 1;
     const CString joined = TakeSelectedText();
-    PutTextOnClipboard(joined);
+    PutTextOnClipboard(m_hWnd, joined.str());
     m_bCopying = 0;
     EnableButtons(FALSE);
     if (m_settings.MinimizeOnCopy)
         if (const CWnd* mainWnd = AfxGetMainWnd()) mainWnd->ShowWindow(SW_MINIMIZE);
 }
 
-BOOL CScrapvaultView::PutTextOnClipboard(const CString& text) {
-    const std::size_t size = static_cast<std::size_t>(text.GetLength()) + 1;
-    OwnedGlobalBlock block(GMEM_MOVEABLE | GMEM_DDESHARE, size);
-    if (!block) return FALSE;
-    const GlobalLockScope locked(block.Get());
-    if (!locked.Data()) return TRUE;  // offered nothing: the block is freed with its owner
-    std::memcpy(locked.Data(), text.GetString(), size);
-    // The lock is released after the clipboard is closed.
-    const OpenClipboardScope clipboard(m_hWnd);
-    if (clipboard.IsOpen()) {
-        ::EmptyClipboard();
-        if (::SetClipboardData(CF_TEXT, block.Get())) block.Release();
-    }
-    return TRUE;
-}
-
 void CScrapvaultView::OnClipListDblClk() { OnCopy(); }
 
 void CScrapvaultView::DeleteSelection() {
-    const std::vector<int> selected = m_clipList.GetSelItems();
+    std::vector<int> selected = m_clipList.GetSelItems();
     if (selected.empty()) return;
-    // From the highest index up, so the indices still to delete stay valid.
-    for (auto index = selected.rbegin(); index != selected.rend(); ++index) {
-        m_census.Remove(m_clipList.GetText(*index).str());
-        m_clipList.DeleteString(*index);
-    }
+    m_clips.Delete(std::move(selected));
     EnableButtons(FALSE);
 }
 
@@ -295,15 +236,12 @@ void CScrapvaultView::OnEdit() {
     const CString joined = TakeSelectedText();
     CEditTextDlg dialog(nullptr);
     dialog.SetText(joined);
-    if (dialog.DoModal() == IDOK && m_clipList.InsertString(0, dialog.GetText()) >= 0) m_census.Add(dialog.GetText());
+    if (dialog.DoModal() == IDOK) m_clips.InsertAtTop(dialog.GetText());
     EnableButtons(FALSE);
 }
 
 void CScrapvaultView::OnClearAllClippings() {
-    if (AfxMessageBox("Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
-        m_clipList.ResetContent();
-        m_census.Clear();
-    }
+    if (AfxMessageBox("Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) m_clips.Clear();
 }
 
 void CScrapvaultView::OnSaveAllClippings() { SaveClippings(); }
@@ -311,20 +249,20 @@ void CScrapvaultView::OnSaveAllClippings() { SaveClippings(); }
 // ---- Settings, saved clippings and the window's place ----
 
 void CScrapvaultView::LoadSettings() {
-    m_settings = ::LoadSettings(Profile());
-    GetDocument()->SetConfirmExit(m_settings.ConfirmExit);
-    if (ApplyFirstRunRule(m_settings)) OnConfigure();
+    m_settings = settings::LoadSettings(Profile());
+    PassConfirmExitToDocument();
+    if (settings::ApplyFirstRunRule(m_settings)) OnConfigure();
 }
 
-void CScrapvaultView::SaveSettings() const { ::SaveSettings(Profile(), m_settings); }
+void CScrapvaultView::SaveSettings() const { settings::SaveSettings(Profile(), m_settings); }
 
 void CScrapvaultView::OnConfigure() {
     CConfigureDlg dialog;
-    m_settings.ConfirmOnWindowsExit = ReadConfirmOnWindowsExit(Profile());
+    m_settings.ConfirmOnWindowsExit = settings::ReadConfirmOnWindowsExit(Profile());
     dialog.SetSettings(m_settings);
     if (dialog.DoModal() != IDOK) return;
     m_settings = dialog.GetSettings();
-    GetDocument()->SetConfirmExit(m_settings.ConfirmExit);
+    PassConfirmExitToDocument();
     SaveSettings();
     if (const CWnd* mainWnd = AfxGetMainWnd())
         mainWnd->SetWindowPos(m_settings.AlwaysOnTop ? &CWnd::wndTopMost : &CWnd::wndNoTopMost, 0, 0, 0, 0,
@@ -332,20 +270,20 @@ void CScrapvaultView::OnConfigure() {
 }
 
 void CScrapvaultView::LoadClippings() {
-    ::LoadClippings(Profile(), m_settings.NumberToSave, [this](const std::string& text) {
-        if (m_clipList.AddString(text.c_str()) >= 0) m_census.Add(text);
+    m_clips.AppendBatch(m_settings.NumberToSave, [this](const auto& append) {
+        clip_archive::LoadClippings(Profile(), m_settings.NumberToSave, append);
     });
 }
 
 void CScrapvaultView::SaveClippings() const {
     if (!m_clipList.m_hWnd || !::IsWindow(m_clipList.m_hWnd)) return;
-    const ClipListReader reader{[this] { return m_clipList.GetCount(); },
-                                [this](int index) { return m_clipList.GetText(index).str(); }};
-    ::SaveClippings(Profile(), reader, m_settings.RemoveDups != 0);
+    const clip_archive::ClipListReader reader{[this] { return m_clips.Count(); },
+                                              [this](int index) { return m_clips.TextAt(index); }};
+    clip_archive::SaveClippings(Profile(), reader, m_settings.RemoveDups != 0);
 }
 
 void CScrapvaultView::RestorePosition() const {
-    const StoredRect rect = ReadWindowRect(Profile());
+    const settings::StoredRect rect = settings::ReadWindowRect(Profile());
     const CWnd* mainWnd = AfxGetMainWnd();
     if (!mainWnd) return;
     // Passed on as stored: the platform decides what a negative width or an off-screen place means.
@@ -358,7 +296,7 @@ void CScrapvaultView::SaveWindowPosition() const {
     if (!mainWnd || !mainWnd->m_hWnd || mainWnd->IsIconic()) return;
     RECT rect{};
     mainWnd->GetWindowRect(&rect);
-    WriteWindowRect(Profile(), StoredRect{rect.left, rect.top, rect.right, rect.bottom});
+    settings::WriteWindowRect(Profile(), settings::StoredRect{rect.left, rect.top, rect.right, rect.bottom});
 }
 
 // ---- Layout and the system menu ----
@@ -399,9 +337,9 @@ void CScrapvaultView::BuildSystemMenu() {
     if (!m_settings.SystemMenuClippings) return;
 
     systemMenu.AppendMenu(MF_SEPARATOR);
-    const int entries = system_menu::EntryCount(m_clipList.GetCount());
+    const int entries = system_menu::EntryCount(m_clips.Count());
     for (int id = 1; id <= entries; ++id) {
-        const std::string label = system_menu::EntryLabel(m_clipList.GetText(id).str());
+        const std::string label = system_menu::EntryLabel(m_clips.TextAt(id));
         systemMenu.AppendMenu(MF_STRING, static_cast<UINT_PTR>(id), label.c_str());
     }
 }

@@ -1,14 +1,14 @@
 #pragma once
-// The clip view: the form with the clip list and its buttons, the program's clipboard viewer,
-// and the home of nearly all of the program's behaviour.
-#include "clips/ClipTextCensus.h"
+// The clip view: the form with the clip list and its buttons, the program's clipboard viewer.
+// It turns messages into calls on the clip list, the clipboard and the settings.
+#include "clips/ClipList.h"
+#include "clips/ListBoxItems.h"
 #include "framework/CButton.h"
 #include "framework/CFormView.h"
 #include "framework/CListBox.h"
 #include "settings/ClipSettings.h"
 
 class CMenu;
-class CScrapvaultDoc;
 
 class CScrapvaultView : public CFormView {
 public:
@@ -16,8 +16,9 @@ public:
 
     void OnInitialUpdate() override;
     // Puts one captured text at the top of the clip list, removing its newest exact
-    // duplicate first when RemoveDups is on. The text stays the caller's.
-    void AddClipping(const char* text);
+    // duplicate first when RemoveDups is on. The text stays the caller's. Virtual so that a
+    // test can make a capture fail here.
+    virtual void AddClipping(const char* text);
     // Copies the whole current selection to the clipboard, joined from the top down.
     void OnCopy();
 
@@ -54,7 +55,6 @@ private:
     void OnEdit();
     void OnClearAllClippings();
     void OnSaveAllClippings();
-    BOOL PutTextOnClipboard(const CString& text);
     void DeleteSelection();
     // The selected texts from the top down, joined with nothing between them; deselects them.
     CString TakeSelectedText();
@@ -77,18 +77,21 @@ private:
     void BuildSystemMenu();
     void OnSysCommand(UINT nID, LPARAM lParam);
 
-    CScrapvaultDoc* GetDocument() const;
+    // Tells the document the ConfirmExit setting, when the document keeps it.
+    void PassConfirmExitToDocument() const;
 
     HWND m_hNextViewer = nullptr;
     int m_bReady = 0;
     int m_bCopying = 0;
-    ClipSettings m_settings = ClipSettings::Defaults();
+    settings::ClipSettings m_settings = settings::ClipSettings::Defaults();
     CListBox m_clipList;
     CButton m_btnCopy;
     CButton m_btnDelete;
     CButton m_btnEdit;
-    // The texts in the clip list by hash, kept with every change of the list.
-    ClipTextCensus m_census;
+    // The list box's items, owned with everything derived from them by m_clips: every change
+    // of the items goes through m_clips.
+    ListBoxItems m_clipListItems{m_clipList};
+    ClipList m_clips{m_clipListItems};
     // Whether the view is in the viewer chain: it joins once, and leaves early at a session end.
     bool m_bInViewerChain = false;
     // The number of items the system menu had before the program added any; -1 until known.

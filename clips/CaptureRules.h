@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace capture {
 
@@ -55,21 +54,6 @@ std::string TextFromBlock(const void* data, std::size_t size);
 // real copy. 0 means the platform could not tell, so it never holds a capture back.
 constexpr bool ClipboardChangedSince(std::uint32_t sequence, std::uint32_t lastExamined) {
     return sequence == 0 || sequence != lastExamined;
-}
-
-// The newest list item whose text equals the text byte for byte. nextCandidate(after) gives
-// the next index after `after`, wrapping round to the top, whose text equals the text
-// ignoring case (or -1 when there is none); textAt(index) gives an item's text. -1 when no
-// item is equal.
-template <typename NextCandidate, typename TextAt>
-int FindNewestExactDuplicate(std::string_view text, NextCandidate nextCandidate, TextAt textAt) {
-    for (int index = nextCandidate(-1); index >= 0;) {
-        if (std::string_view(textAt(index)) == text) return index;
-        const int following = nextCandidate(index);
-        if (following <= index) break;  // wrapped round: every candidate has been looked at
-        index = following;
-    }
-    return -1;
 }
 
 }  // namespace capture

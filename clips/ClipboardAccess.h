@@ -1,10 +1,18 @@
 #pragma once
-// Move-only owners of the clipboard and global memory, so every open is closed and every lock
-// released on every path.
+// The program's reads and writes of the clipboard, and the move-only owners of the clipboard
+// and global memory they use, so every open is closed and every lock released on every path.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <utility>
+
+// The text a capture takes from the clipboard as it stands: CF_TEXT, else CF_OEMTEXT. Nothing
+// when neither yields a text or when the content is marked to be left alone.
+std::optional<std::string> ReadTextToCapture(HWND owner);
+
+// Replaces the clipboard's content with the text as CF_TEXT. False when no memory was left for it.
+bool PutTextOnClipboard(HWND owner, const std::string& text);
 
 // The clipboard, open for the lifetime of the object (when opening succeeded).
 class OpenClipboardScope {

@@ -1,10 +1,11 @@
 # The clip view: capture, the viewer chain and the commands on the clip list.
 set(CLIPS_PURE_SOURCES
     clips/CaptureRules.cpp
-    clips/ClipTextCensus.cpp
+    clips/ClipList.cpp
     clips/SystemMenuEntries.cpp
 )
 set(CLIPS_WIN32_SOURCES
     clips/CScrapvaultView.cpp
-    clips/ClipInsertion.cpp
+    clips/ClipboardAccess.cpp
+    clips/ListBoxItems.cpp
 )

@@ -35,12 +35,15 @@ const MessageEntry CFrameWnd::kMessages[] = {
     onMessage<&CFrameWnd::OnClose>(WM_CLOSE),
     onQueryEndSession<&CFrameWnd::OnQueryEndSession>(),
     onEndSession<&CFrameWnd::OnEndSession>(),
-    onSysCommand<&CFrameWnd::OnSysCommand>(),
     onInitMenuPopup<&CFrameWnd::OnInitMenuPopup>(),
 };
 const MessageMap CFrameWnd::kMessageMap{&CWnd::kMessageMap, kMessages};
 
-CFrameWnd::~CFrameWnd() = default;
+CFrameWnd::~CFrameWnd() {
+    // Taken down here, while the view the frame owns is still whole, so that the view's own
+    // WM_DESTROY handling runs.
+    if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+}
 
 BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CCreateContext* context) {
     m_style = style;
@@ -152,8 +155,6 @@ void CFrameWnd::OnEndSession(BOOL ending) {
     app->CloseAllDocuments(TRUE);
     app->ExitInstance();
 }
-
-void CFrameWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 
 void CFrameWnd::OnInitMenuPopup(HMENU popup, UINT, BOOL isSystemMenu) {
     if (isSystemMenu) return;

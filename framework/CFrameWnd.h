@@ -26,6 +26,11 @@ public:
                            CCreateContext* context = nullptr);
 
     CView* GetActiveView() const { return m_pActiveView; }
+    // The active view as the given class; null when there is none or it is of another class.
+    template <typename View>
+    View* GetActiveViewAs() const {
+        return dynamic_cast<View*>(m_pActiveView);
+    }
     void SetActiveView(CView* view) { m_pActiveView = view; }
     CDocument* GetActiveDocument() const;
 
@@ -43,7 +48,6 @@ protected:
     void OnClose();
     BOOL OnQueryEndSession();
     void OnEndSession(BOOL ending);
-    void OnSysCommand(UINT id, LPARAM lParam);
     void OnInitMenuPopup(HMENU popup, UINT index, BOOL isSystemMenu);
     void PostNcDestroy() override;
 

@@ -11,7 +11,6 @@ public:
     int GetTextLen(int index) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, index)); }
     // The item's text; empty for an index with no item.
     CString GetText(int index) const;
-    void GetText(int index, CString& text) const { text = GetText(index); }
     int InsertString(int index, const char* text) const {
         return static_cast<int>(SendMessage(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text)));
     }
@@ -20,10 +19,6 @@ public:
     }
     int DeleteString(int index) const { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
     void ResetContent() const { SendMessage(LB_RESETCONTENT); }
-    // The next item after startAfter (wrapping round) whose whole text equals the text, ignoring case.
-    int FindStringExact(int startAfter, const char* text) const {
-        return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, startAfter, reinterpret_cast<LPARAM>(text)));
-    }
     int GetSelCount() const { return static_cast<int>(SendMessage(LB_GETSELCOUNT)); }
     // The selected indices in ascending order.
     std::vector<int> GetSelItems() const;

@@ -9,12 +9,10 @@ public:
     HMENU m_hMenu = nullptr;
 
     int GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
-    UINT GetMenuItemID(int position) const { return ::GetMenuItemID(m_hMenu, position); }
     BOOL RemoveMenu(UINT item, UINT flags) const { return ::RemoveMenu(m_hMenu, item, flags); }
     BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr) const {
         return ::AppendMenuA(m_hMenu, flags, id, text);
     }
-    CString GetMenuString(UINT item, UINT flags) const;
 };
 
 // void Handler(CMenu* menu): WM_INITMENU.

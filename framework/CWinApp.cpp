@@ -7,6 +7,7 @@
 #include "framework/CWnd.h"
 #include "framework/FrameworkIds.h"
 #include "framework/IniProfile.h"
+#include "framework/ModulePath.h"
 #include "framework/RegistryProfile.h"
 
 CWinApp* CWinApp::s_pApp = nullptr;
@@ -119,45 +120,19 @@ void CWinApp::LoadStdProfileSettings(UINT maxRecentFiles) {
     for (UINT i = 1; i <= maxRecentFiles; ++i) {
         char key[16];
         std::snprintf(key, sizeof key, "File%u", i);
-        CString file = GetProfileString("Recent File List", key);
+        CString file = m_profile->GetString("Recent File List", key, nullptr);
         if (!file.IsEmpty()) m_recentFiles.push_back(std::move(file));
     }
-    m_previewPages = GetProfileInt("Settings", "PreviewPages", 0);
+    m_previewPages = m_profile->GetInt("Settings", "PreviewPages", 0);
 }
 
 void CWinApp::SetRegistryKey(const char* company) {
     m_profile = std::make_unique<RegistryProfile>(std::string(company), m_strAppName.str());
 }
 
-int CWinApp::GetProfileInt(const char* section, const char* key, int defaultValue) const {
-    return m_profile->GetInt(section, key, defaultValue);
-}
-
-BOOL CWinApp::WriteProfileInt(const char* section, const char* key, int value) const {
-    return m_profile->WriteInt(section, key, value);
-}
-
-CString CWinApp::GetProfileString(const char* section, const char* key, const char* defaultValue) const {
-    return CString(m_profile->GetString(section, key, defaultValue));
-}
-
-BOOL CWinApp::WriteProfileString(const char* section, const char* key, const char* text) const {
-    return m_profile->WriteString(section, key, text);
-}
-
 void CWinApp::WinHelp(DWORD_PTR data, UINT command) const {
     const HWND owner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
-    ::WinHelpA(owner, ModulePathWithExtension(".HLP"), command, data);
-}
-
-CString CWinApp::ModulePathWithExtension(const char* extension) const {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(m_hInstance, path, MAX_PATH);
-    std::string result(path);
-    const std::size_t slash = result.find_last_of("\\/");
-    const std::size_t dot = result.find_last_of('.');
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) result.resize(dot);
-    return CString(result + extension);
+    ::WinHelpA(owner, ModulePathWithExtension(m_hInstance, ".HLP").c_str(), command, data);
 }
 
 CWinApp* AfxGetApp() { return CWinApp::Current(); }

@@ -54,10 +54,6 @@ public:
     // Moves the profile from the INI file to HKEY_CURRENT_USER\Software\<company>\<application>.
     void SetRegistryKey(const char* company);
 
-    int GetProfileInt(const char* section, const char* key, int defaultValue) const;
-    BOOL WriteProfileInt(const char* section, const char* key, int value) const;
-    CString GetProfileString(const char* section, const char* key, const char* defaultValue = nullptr) const;
-    BOOL WriteProfileString(const char* section, const char* key, const char* text) const;
     ProfileStore& Profile() const { return *m_profile; }
 
     // Opens the application's help file (the program's path with the extension .HLP).
@@ -72,12 +68,13 @@ protected:
 
 private:
     class Ctl3dLibrary;
-    CString ModulePathWithExtension(const char* extension) const;
 
     static CWinApp* s_pApp;
     CString m_strAppName;
     std::unique_ptr<ProfileStore> m_profile;
     std::vector<std::unique_ptr<CSingleDocTemplate>> m_templates;
+    // What LoadStdProfileSettings reads, kept although nothing in this program shows a recent-file
+    // list or a print preview: the start-up reads them as the framework always has.
     std::vector<CString> m_recentFiles;
     int m_previewPages = 0;
     std::unique_ptr<Ctl3dLibrary> m_ctl3d;

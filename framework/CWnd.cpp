@@ -5,7 +5,7 @@
 #include "framework/CDataExchange.h"
 
 namespace {
-const char kObjectProperty[] = "Scrapvault.CWnd";
+const char kObjectProperty[] = "Framework.CWnd";
 // The object whose window is being created on this thread, bound at the first window the
 // creation makes (the window itself, before its children).
 thread_local CWnd* t_windowBeingCreated = nullptr;
@@ -15,26 +15,21 @@ const CWnd CWnd::wndTopMost{HWND_TOPMOST};
 const CWnd CWnd::wndNoTopMost{HWND_NOTOPMOST};
 
 CWnd::~CWnd() {
-    // An object that still owns its window takes it down, so no window outlives its object.
-    if (m_superProc && m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+    // The owner should have destroyed the window while this object was whole. By now the
+    // derived parts are gone and none of their handlers may run, so the window is let go of
+    // before it is taken down: no window outlives its object, and none calls into a dead one.
+    if (!m_superProc || !m_hWnd) return;
+    const HWND window = m_hWnd;
+    Unbind();
+    if (::IsWindow(window)) ::DestroyWindow(window);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty)) : nullptr;
 }
 
-HWND CWnd::Detach() {
-    HWND hWnd = m_hWnd;
-    m_hWnd = nullptr;
-    return hWnd;
-}
-
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::SendMessageA(m_hWnd, message, wParam, lParam);
-}
-
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL deep) const {
@@ -88,7 +83,11 @@ LRESULT CALLBACK CWnd::BindHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND && t_windowBeingCreated) {
         CWnd* wnd = t_windowBeingCreated;
         t_windowBeingCreated = nullptr;
-        wnd->Bind(reinterpret_cast<HWND>(wParam));
+        try {
+            wnd->Bind(reinterpret_cast<HWND>(wParam));
+        } catch (...) {
+            // No exception may unwind through the platform; the window stays a plain one.
+        }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -113,7 +112,13 @@ LRESULT CALLBACK CWnd::StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 
     const CurrentMessage outer = wnd->m_current;
     wnd->m_current = {message, wParam, lParam};
-    const LRESULT result = wnd->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = wnd->WindowProc(message, wParam, lParam);
+    } catch (...) {
+        // No exception may unwind through the platform: the failed message is dropped and the
+        // window goes on with the next one.
+    }
     wnd->m_current = outer;
 
     if (message == WM_NCDESTROY) {

@@ -12,28 +12,23 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object bound to a window by the framework, or null.
     static CWnd* FromHandlePermanent(HWND hWnd);
 
     // Makes a control wrapper refer to a window it does not own.
     void Attach(HWND hWnd) { m_hWnd = hWnd; }
-    HWND Detach();
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     // Sends the message to each child and, when deep, to each descendant, a window before its children.
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL deep = TRUE) const;
 
     BOOL ShowWindow(int showCommand) const { return ::ShowWindow(m_hWnd, showCommand); }
     BOOL EnableWindow(BOOL enable = TRUE) const { return ::EnableWindow(m_hWnd, enable); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags) const;
     void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
-    int GetWindowText(char* buffer, int bufferSize) const { return ::GetWindowTextA(m_hWnd, buffer, bufferSize); }
     CString GetWindowText() const;
     void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }

@@ -1,5 +1,5 @@
-#ifndef SCRAPVAULT_FRAMEWORK_FRAMEWORKIDS_H
-#define SCRAPVAULT_FRAMEWORK_FRAMEWORKIDS_H
+#ifndef FRAMEWORK_FRAMEWORKIDS_H
+#define FRAMEWORK_FRAMEWORKIDS_H
 // The framework's standard command, string and window identifiers. Programs bind
 // their menus, keys and strings to these numbers, and the framework's own
 // handlers answer them. Plain #defines: the resource compiler reads this file.

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "framework/ModulePath.h"
+
 namespace {
 
 constexpr DWORD kTextBufferChars = 4096;
@@ -15,22 +17,10 @@ constexpr DWORD kTextBufferChars = 4096;
 IniProfile::IniProfile(std::string fileName) : m_fileName(std::move(fileName)) {}
 
 std::string IniProfile::FileNameForProgram() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return std::string();
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    std::string name(path.begin(), path.end());
+    std::string name = ModulePathWithExtension(nullptr, ".INI");
     const std::size_t directoryEnd = name.find_last_of("\\/:");
     if (directoryEnd != std::string::npos) name.erase(0, directoryEnd + 1);
-    const std::size_t extension = name.rfind('.');
-    if (extension != std::string::npos) name.erase(extension);
-    return name + ".INI";
+    return name;
 }
 
 int IniProfile::GetInt(const char* section, const char* key, int defaultValue) {

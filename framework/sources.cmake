@@ -1,6 +1,6 @@
-# The application framework: Win32 only, except the string type and the scroll arithmetic.
+# The application framework: Win32 only, except the scroll arithmetic. Its string type
+# (CString.h) is portable and header-only.
 set(FRAMEWORK_PURE_SOURCES
-    framework/CString.cpp
     framework/ScrollSteps.cpp
 )
 set(FRAMEWORK_WIN32_SOURCES
@@ -11,11 +11,11 @@ set(FRAMEWORK_WIN32_SOURCES
     framework/CFormView.cpp
     framework/CFrameWnd.cpp
     framework/CListBox.cpp
-    framework/CMenu.cpp
     framework/CSingleDocTemplate.cpp
     framework/CView.cpp
     framework/CWinApp.cpp
     framework/CWnd.cpp
     framework/IniProfile.cpp
+    framework/ModulePath.cpp
     framework/RegistryProfile.cpp
 )

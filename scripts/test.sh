@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The test command: installs what is missing, builds, runs the host unit tests, then the
-# Windows-side tests under Wine in a throw-away session (fresh prefix, own Xvfb display).
-# Exits non-zero if any test failed.
+# The test command: installs what is missing, checks the tree's format and layers, builds, runs
+# the host unit tests, then the Windows-side tests under Wine in a throw-away session (fresh
+# prefix, own Xvfb display). Exits non-zero if any check or test failed.
 #
 # The Windows-side tests run from build/win32 where this machine runs 32-bit Wine, and
 # from build/win64 under 64-bit Wine where the kernel cannot run Wine's 32-bit loader
@@ -12,9 +12,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 scripts/install-deps.sh
-scripts/build.sh
 
 status=0
+scripts/check-tree.sh || status=1
+
+scripts/build.sh
 
 echo "== host tests (build/host)"
 ctest --test-dir build/host --output-on-failure || status=1

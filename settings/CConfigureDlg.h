@@ -8,8 +8,8 @@ class CConfigureDlg : public CDialog {
 public:
     CConfigureDlg();
 
-    void SetSettings(const ClipSettings& settings) { m_settings = settings; }
-    const ClipSettings& GetSettings() const { return m_settings; }
+    void SetSettings(const settings::ClipSettings& settings) { m_settings = settings; }
+    const settings::ClipSettings& GetSettings() const { return m_settings; }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -26,5 +26,5 @@ private:
     void EnableOkByNumber() const;
 
     CButton m_btnOK;
-    ClipSettings m_settings;
+    settings::ClipSettings m_settings;
 };

@@ -7,6 +7,8 @@
 
 #include "framework/ProfileStore.h"
 
+namespace clip_archive {
+
 const char kLastClipsSection[] = "LastClips";
 
 std::string ClipKey(int number) {
@@ -49,3 +51,5 @@ void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool remov
         profile.WriteString(kLastClipsSection, ClipKey(number++).c_str(), text->c_str());
     profile.WriteString(kLastClipsSection, ClipKey(number).c_str(), "");
 }
+
+}  // namespace clip_archive

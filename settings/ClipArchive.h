@@ -6,6 +6,8 @@
 
 class ProfileStore;
 
+namespace clip_archive {
+
 // The saved clippings live in section "LastClips" under the keys "CLIP 00", "CLIP 01", ...:
 // dense numbers from the newest clipping down, then one empty entry that ends them. Entries past
 // the ending one are left from earlier, longer saves and are never read.
@@ -35,3 +37,5 @@ struct ClipListReader {
 // rather than compared pair by pair. NumberToSave does not limit the save. The section is held
 // open across all the writes.
 void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool removeDups);
+
+}  // namespace clip_archive

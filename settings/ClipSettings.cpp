@@ -2,6 +2,8 @@
 
 #include "framework/ProfileStore.h"
 
+namespace settings {
+
 const char kConfigureSection[] = "Configure";
 const char kConfirmOnWindowsExitKey[] = "ConfirmOnWindowsExit";
 
@@ -64,3 +66,5 @@ void SaveSettings(ProfileStore& profile, const ClipSettings& settings) {
 std::int32_t ReadConfirmOnWindowsExit(ProfileStore& profile) {
     return profile.GetInt(kConfigureSection, kConfirmOnWindowsExitKey, 0);
 }
+
+}  // namespace settings

@@ -4,6 +4,8 @@
 
 class ProfileStore;
 
+namespace settings {
+
 // The seven settings that steer the program, kept in section "Configure" of the profile.
 // A default-constructed record is all zeros (the Configure dialog's starting state); the six
 // flags count as on for any value other than 0.
@@ -44,3 +46,5 @@ void SaveSettings(ProfileStore& profile, const ClipSettings& settings);
 
 // The stored ConfirmOnWindowsExit (default 0), read afresh from the profile.
 std::int32_t ReadConfirmOnWindowsExit(ProfileStore& profile);
+
+}  // namespace settings

@@ -2,6 +2,8 @@
 
 #include "framework/ProfileStore.h"
 
+namespace settings {
+
 const char kLastPositionSection[] = "LastPosition";
 
 bool operator==(const StoredRect& a, const StoredRect& b) {
@@ -27,3 +29,5 @@ void WriteWindowRect(ProfileStore& profile, const StoredRect& rect) {
     profile.WriteInt(kLastPositionSection, "Right", rect.Right);
     profile.WriteInt(kLastPositionSection, "Bottom", rect.Bottom);
 }
+
+}  // namespace settings

@@ -4,6 +4,8 @@
 
 class ProfileStore;
 
+namespace settings {
+
 // The main window's outer rectangle in screen coordinates as kept in section "LastPosition".
 // Nothing checks it: a rectangle with Right below Left is handed on as it is.
 struct StoredRect {
@@ -22,3 +24,5 @@ StoredRect ReadWindowRect(ProfileStore& profile);
 
 // Writes "Left", "Top", "Right", "Bottom" in that order.
 void WriteWindowRect(ProfileStore& profile, const StoredRect& rect);
+
+}  // namespace settings

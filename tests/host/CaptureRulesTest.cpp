@@ -1,40 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "clips/CaptureRules.h"
 
 using namespace capture;
-
-namespace {
-// A list of item texts with the list box's case-insensitive whole-text search, which starts
-// after a given index and wraps round to the top.
-struct FakeList {
-    std::vector<std::string> items;
-
-    static bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                   return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-               });
-    }
-    int NextCandidate(int after, const std::string& text) const {
-        const int count = static_cast<int>(items.size());
-        for (int step = 1; step <= count; ++step) {
-            const int index = (after + step + count) % count;
-            if (EqualIgnoringCase(items[index], text)) return index;
-        }
-        return -1;
-    }
-    int FindDuplicate(const std::string& text) const {
-        return FindNewestExactDuplicate(
-            text, [&](int after) { return NextCandidate(after, text); }, [&](int index) { return items[index]; });
-    }
-};
-}  // namespace
 
 TEST(TextFormats, TextIsReadBeforeTheOemTextThePlatformMadeFromIt) {
     StandardFormats formats;
@@ -94,38 +65,6 @@ TEST(HistoryConsent, OnlyADwordOfZeroRefuses) {
     EXPECT_FALSE(HistoryConsentRefused(high, 4));
     EXPECT_FALSE(HistoryConsentRefused(zero, 3));
     EXPECT_FALSE(HistoryConsentRefused(nullptr, 4));
-}
-
-TEST(NewestExactDuplicate, IgnoresLongerItemsThatMerelyBeginWithTheText) {
-    FakeList list{{"hello world", "other", "hello"}};
-    EXPECT_EQ(list.FindDuplicate("hello"), 2);
-}
-
-TEST(NewestExactDuplicate, IsCaseSensitive) {
-    FakeList list{{"HELLO", "Hello", "hello", "hello"}};
-    EXPECT_EQ(list.FindDuplicate("hello"), 2);
-    EXPECT_EQ(list.FindDuplicate("HeLLo"), -1);
-}
-
-TEST(NewestExactDuplicate, FindsTheNewestOfSeveral) {
-    FakeList list{{"a", "b", "b", "c", "b"}};
-    EXPECT_EQ(list.FindDuplicate("b"), 1);
-}
-
-TEST(NewestExactDuplicate, NothingEqualInAnEmptyOrUnrelatedList) {
-    EXPECT_EQ(FakeList{}.FindDuplicate("x"), -1);
-    EXPECT_EQ((FakeList{{"xy", "yx"}}.FindDuplicate("x")), -1);
-}
-
-TEST(NewestExactDuplicate, StopsWhenTheSearchWrapsRound) {
-    // Only case-insensitive matches: the search must end after one round, not loop.
-    FakeList list{{"ABC", "x", "Abc", "aBc"}};
-    EXPECT_EQ(list.FindDuplicate("abc"), -1);
-}
-
-TEST(NewestExactDuplicate, MatchesTheEmptyText) {
-    FakeList list{{"a", "", "b"}};
-    EXPECT_EQ(list.FindDuplicate(""), 1);
 }
 
 TEST(ClipboardChange, OnlyAnUnchangedKnownSequenceNumberHoldsACaptureBack) {

@@ -6,6 +6,8 @@
 #include "settings/ClipArchive.h"
 #include "tests/host/FakeProfileStore.h"
 
+using namespace clip_archive;
+
 namespace {
 
 using Value = FakeProfileStore::Value;

@@ -6,6 +6,8 @@
 #include "settings/ClipSettings.h"
 #include "tests/host/FakeProfileStore.h"
 
+using namespace settings;
+
 namespace {
 
 const std::vector<std::string> kReadOrder = {"NumberToSave",       "RemoveDups",  "AlwaysOnTop",

@@ -6,6 +6,8 @@
 #include "settings/StoredRect.h"
 #include "tests/host/FakeProfileStore.h"
 
+using namespace settings;
+
 TEST(StoredRectTest, EmptyProfileGivesAHundredPixelSquareAtTheOrigin) {
     FakeProfileStore profile;
     const StoredRect rect = ReadWindowRect(profile);

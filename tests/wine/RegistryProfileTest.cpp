@@ -11,6 +11,8 @@
 #include "framework/RegistryProfile.h"
 #include "settings/ClipArchive.h"
 
+using namespace clip_archive;
+
 namespace {
 
 constexpr REGSAM kAccess = KEY_READ | KEY_WRITE;

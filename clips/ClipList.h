@@ -1,0 +1,74 @@
+#pragma once
+// The clip list: the one owner of the list control's items and of the index derived from them.
+// Every change of the items goes through it, so the index can never fall out of step.
+#include <cstddef>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the clip list needs of the control that shows its items, item 0 at the top. The
+// program's control is a list box (ListBoxItems); the unit tests use a vector.
+class ClipListItems {
+public:
+    virtual int Count() const = 0;
+    virtual std::string TextAt(int index) const = 0;
+    // False when the control refused the item (it is then not in the list).
+    virtual bool InsertAt(int index, const char* text) = 0;
+    virtual bool Append(const char* text) = 0;
+    virtual bool DeleteAt(int index) = 0;
+    virtual void Clear() = 0;
+    // Bracket a batch of appends: room for about this many items, and no redrawing until the end.
+    virtual void BeginBatch(int /*expectedItems*/) {}
+    virtual void EndBatch() {}
+
+protected:
+    ~ClipListItems() = default;
+};
+
+class ClipList {
+public:
+    explicit ClipList(ClipListItems& items) : m_items(items) {}
+    ClipList(const ClipList&) = delete;
+    ClipList& operator=(const ClipList&) = delete;
+
+    int Count() const { return m_items.Count(); }
+    std::string TextAt(int index) const { return m_items.TextAt(index); }
+
+    // Puts the text at the top. With removeDuplicate, the newest item equal to it byte for byte
+    // is removed first (at most one).
+    void InsertAtTop(std::string_view text, bool removeDuplicate = false);
+    // Removes the items at these indices; indices with no item are passed over.
+    void Delete(std::vector<int> indices);
+    void Clear();
+
+    // Appends texts below the items already there, as one batch: produce(append) calls
+    // append(text) for each text in order.
+    template <typename Produce>
+    void AppendBatch(int expectedItems, Produce produce) {
+        const Batch batch(m_items, expectedItems);
+        produce([this](const std::string& text) { Append(text); });
+    }
+
+private:
+    // Ends the control's batch on every path out of AppendBatch.
+    class Batch {
+    public:
+        Batch(ClipListItems& items, int expectedItems) : m_items(items) { m_items.BeginBatch(expectedItems); }
+        ~Batch() { m_items.EndBatch(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        ClipListItems& m_items;
+    };
+
+    static std::size_t Hash(std::string_view text) { return std::hash<std::string_view>{}(text); }
+    void Append(const std::string& text);
+    int NewestExactDuplicate(std::string_view text, std::size_t hash) const;
+
+    ClipListItems& m_items;
+    // The hash of every item's text, in list order: a capture compares hashes and reads back
+    // only the items whose hash matches, instead of searching the control.
+    std::deque<std::size_t> m_hashes;
+};

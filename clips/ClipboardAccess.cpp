@@ -1,0 +1,70 @@
+#include "clips/ClipboardAccess.h"
+
+#include <cstring>
+
+#include "clips/CaptureRules.h"
+
+namespace {
+// What the enumeration found on the clipboard.
+struct ClipboardSurvey {
+    capture::StandardFormats formats;
+    bool excluded = false;
+};
+
+ClipboardSurvey SurveyClipboard(HWND owner) {
+    static const UINT excludeMarkers[] = {
+        ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[0]),
+        ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[1]),
+    };
+    static const UINT historyConsent = ::RegisterClipboardFormatA(capture::kHistoryConsentFormat);
+
+    ClipboardSurvey survey;
+    const OpenClipboardScope clipboard(owner);
+    if (!clipboard.IsOpen()) return survey;
+    for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format)) {
+        survey.formats.Note(format);
+        if (format == excludeMarkers[0] || format == excludeMarkers[1]) {
+            survey.excluded = true;
+        } else if (format == historyConsent) {
+            const GlobalLockScope data(::GetClipboardData(format));
+            if (capture::HistoryConsentRefused(data.Data(), data.Size())) survey.excluded = true;
+        }
+    }
+    return survey;
+}
+
+// The text in one clipboard format; nothing when the format yields no readable block.
+std::optional<std::string> ReadClipboardText(HWND owner, unsigned format) {
+    const OpenClipboardScope clipboard(owner);
+    if (!clipboard.IsOpen()) return std::nullopt;
+    const GlobalLockScope data(::GetClipboardData(format));
+    if (!data.Data()) return std::nullopt;
+    return capture::TextFromBlock(data.Data(), data.Size());
+}
+}  // namespace
+
+std::optional<std::string> ReadTextToCapture(HWND owner) {
+    const ClipboardSurvey survey = SurveyClipboard(owner);
+    if (survey.formats.Empty() || survey.excluded) return std::nullopt;
+    for (const unsigned format : capture::TextFormatsToTry(survey.formats)) {
+        if (format == 0) continue;
+        if (std::optional<std::string> text = ReadClipboardText(owner, format)) return text;
+    }
+    return std::nullopt;
+}
+
+bool PutTextOnClipboard(HWND owner, const std::string& text) {
+    const std::size_t size = text.size() + 1;
+    OwnedGlobalBlock block(GMEM_MOVEABLE | GMEM_DDESHARE, size);
+    if (!block) return false;
+    const GlobalLockScope locked(block.Get());
+    if (!locked.Data()) return true;  // offered nothing: the block is freed with its owner
+    std::memcpy(locked.Data(), text.c_str(), size);
+    // The lock is released after the clipboard is closed.
+    const OpenClipboardScope clipboard(owner);
+    if (clipboard.IsOpen()) {
+        ::EmptyClipboard();
+        if (::SetClipboardData(CF_TEXT, block.Get())) block.Release();
+    }
+    return true;
+}
