@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "clips/CaptureRules.h"
 #include "clips/ClipboardAccess.h"
 #include "clips/ConfirmExitHolder.h"
 #include "clips/SystemMenuEntries.h"
