@@ -106,11 +106,6 @@ std::string ClipKey(int number) {
     return key;
 }
 
-void StoreClippings(const Texts& texts) {
-    for (std::size_t i = 0; i <= texts.size(); ++i)
-        StoreText("LastClips", ClipKey(static_cast<int>(i)).c_str(), i < texts.size() ? texts[i] : "");
-}
-
 Stored Read(const char* section, const char* name) {
     const RegKey key = Section(section);
     Stored value;
@@ -188,30 +183,6 @@ std::vector<UINT> ClipboardFormats() {
     return formats;
 }
 
-HeldClipboard::HeldClipboard(std::optional<std::string> copy) {
-    m_thread = std::thread([this, copy] {
-        if (!OpenTheClipboard()) return;
-        if (copy) {
-            EmptyClipboard();
-            const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, copy->size() + 1);
-            std::memcpy(GlobalLock(block), copy->c_str(), copy->size() + 1);
-            GlobalUnlock(block);
-            SetClipboardData(CF_TEXT, block);
-            CloseClipboard();
-            OpenClipboard(nullptr);  // at once, before the program's thread reads its notification
-        }
-        m_held = true;
-        while (!m_release) Sleep(5);
-        CloseClipboard();
-    });
-    WaitUntil([&] { return m_held.load(); });
-}
-
-HeldClipboard::~HeldClipboard() {
-    m_release = true;
-    m_thread.join();
-}
-
 // ---- The test's viewer ----
 
 Viewer::Viewer() {
@@ -246,7 +217,6 @@ LRESULT CALLBACK Viewer::Proc(HWND window, UINT message, WPARAM wParam, LPARAM l
             passOn();
             return 0;
         case WM_CHANGECBCHAIN:
-            ++self->m_chainChanges;
             if (reinterpret_cast<HWND>(wParam) == self->m_next)
                 self->m_next = reinterpret_cast<HWND>(lParam);
             else
@@ -399,16 +369,6 @@ void Program::PostKey(HWND window, UINT key, UINT modifier) const {
     Settle();
     keys[modifier] = 0;
     SetKeyboardState(keys);
-}
-
-void Program::PostClickItem(int item, WPARAM keys, bool twice) const {
-    const int top = static_cast<int>(SendMessageA(List(), LB_GETTOPINDEX, 0, 0));
-    const int height = static_cast<int>(SendMessageA(List(), LB_GETITEMHEIGHT, 0, 0));
-    const LPARAM point = MAKELPARAM(4, (item - top) * height + height / 2);
-    PostMessageA(List(), WM_LBUTTONDOWN, keys | MK_LBUTTON, point);
-    PostMessageA(List(), WM_LBUTTONUP, keys, point);
-    if (twice) PostMessageA(List(), WM_LBUTTONDBLCLK, MK_LBUTTON, point), PostMessageA(List(), WM_LBUTTONUP, 0, point);
-    Settle();
 }
 
 bool Program::Configure(const std::function<void(HWND)>& change, int button) const {

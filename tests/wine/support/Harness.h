@@ -37,7 +37,6 @@ void Store(const char* section, const char* name, DWORD type, const std::string&
 void StoreInt(const char* section, const char* name, int value);
 void StoreText(const char* section, const char* name, const std::string& text);  // with its zero
 std::string ClipKey(int number);                                                 // "CLIP 07"
-void StoreClippings(const Texts& texts);  // from CLIP 00, with the empty entry that ends them
 struct Stored {
     DWORD type = REG_NONE;  // REG_NONE: missing
     std::string bytes;
@@ -62,18 +61,6 @@ void CopyText(const std::string& text);
 std::optional<std::string> ClipboardText(UINT format = CF_TEXT);
 std::vector<UINT> ClipboardFormats();
 
-// The clipboard held open by another thread while the object lives; when a text is given
-// that thread copies it first, so the program hears of a copy it cannot read.
-class HeldClipboard {
-public:
-    explicit HeldClipboard(std::optional<std::string> copy = std::nullopt);
-    ~HeldClipboard();
-
-private:
-    std::atomic<bool> m_held{false}, m_release{false};
-    std::thread m_thread;
-};
-
 // A clipboard viewer of the test on a thread of its own. Joined before the program, it stands
 // behind it in the chain and counts what the program passes on. Hang() stops it answering.
 class Viewer {
@@ -81,7 +68,6 @@ public:
     Viewer();
     ~Viewer() { Leave(); }
     int Notifications() const { return m_notifications; }
-    int ChainChanges() const { return m_chainChanges; }
     HWND Window() const { return m_window; }
     HWND Next() const { return m_next; }
     void Hang();  // until Resume() or Leave()
@@ -90,7 +76,7 @@ public:
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    std::atomic<int> m_notifications{0}, m_chainChanges{0};
+    std::atomic<int> m_notifications{0};
     std::atomic<bool> m_hung{false}, m_hanging{false}, m_finished{false};
     std::atomic<HWND> m_window{nullptr}, m_next{nullptr};
     std::thread m_thread;
@@ -133,8 +119,6 @@ public:
     LRESULT SendCommand(int commandId) const;
     // Key down and up posted to the window, with the modifier key held, then handled.
     void PostKey(HWND window, UINT key, UINT modifier = 0) const;
-    // Mouse clicks posted to the list on the item (MK_SHIFT or MK_CONTROL held), then handled.
-    void PostClickItem(int item, WPARAM keys = 0, bool twice = false) const;
     // Opens File > Configure, lets change() set its controls, then presses the button.
     bool Configure(const std::function<void(HWND)>& change, int button = IDOK) const;
     bool SetOption(int checkBoxId, bool on) const;
