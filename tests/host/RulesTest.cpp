@@ -1,10 +1,6 @@
 // The rules of capture, of the system-menu entries and of the layout.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
-#include <cstring>
-
 #include "clips/CaptureRules.h"
 #include "clips/SystemMenuEntries.h"
 #include "ui/ControlLayout.h"
@@ -40,32 +36,6 @@ TEST(CaptureRules, OnlyAConsentOfZeroRefusesTheContent) {
     EXPECT_FALSE(HistoryConsentRefused("\1\0\0\0", 4));
     EXPECT_FALSE(HistoryConsentRefused("\0\0\0", 3));
     EXPECT_FALSE(HistoryConsentRefused(nullptr, 4));
-}
-
-TEST(CaptureRules, TheDuplicateIsTheNewestItemEqualByteForByte) {
-    const struct {
-        std::vector<std::string> items;
-        const char* text;
-        int found;
-    } cases[] = {{{"hello world", "HELLO", "hello", "hello"}, "hello", 2},
-                 {{"ABC", "x", "Abc"}, "abc", -1},  // case-insensitive candidates only: one round, nothing
-                 {{"a", "", "b"}, "", 1},
-                 {{}, "x", -1}};
-    for (const auto& c : cases) {
-        // The list box's search: the next item after `after`, round to the top, equal ignoring case.
-        const auto nextCandidate = [&](int after) {
-            const int count = static_cast<int>(c.items.size());
-            for (int step = 1; step <= count; ++step) {
-                const std::string& item = c.items[(after + step + count) % count];
-                if (std::equal(item.begin(), item.end(), c.text, c.text + std::strlen(c.text),
-                               [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
-                    return (after + step + count) % count;
-            }
-            return -1;
-        };
-        EXPECT_EQ(FindNewestExactDuplicate(c.text, nextCandidate, [&](int i) { return c.items[i]; }), c.found)
-            << c.text;
-    }
 }
 
 TEST(SystemMenuEntries, ItemsOneToTwentyAreOfferedByTheirFirstTenPrintableBytes) {

@@ -105,12 +105,6 @@ TEST(StoredRect, MissingSidesReadAsAHundredSquareAtTheOriginAndWrittenOnesReadBa
     EXPECT_EQ(ReadWindowRect(profile), insideOut);
 }
 
-TEST(ClipArchive, KeysCarryAtLeastTwoDigits) {
-    for (const auto& [number, key] :
-         {std::pair{0, "CLIP 00"}, {9, "CLIP 09"}, {100, "CLIP 100"}, {40000, "CLIP 40000"}})
-        EXPECT_EQ(ClipKey(number), key);
-}
-
 TEST(ClipArchive, SaveWritesTheNonEmptyItemsDenselyAndThenAnEmptyEntry) {
     const Texts items{"abc", "ABC", "abc", "", "ab", "a\xE4", "a\xC4"};
     EXPECT_EQ(SaveOf(items, true),

@@ -9,15 +9,10 @@
 using namespace harness;
 
 namespace {
-RECT PlaceOf(HWND control) {
+bool IsAt(HWND control, const ControlPlacement& at) {
     RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-bool IsAt(HWND control, const ControlPlacement& at) {
-    const RECT rect = PlaceOf(control);
     return rect.left == at.x && rect.top == at.y && rect.right - rect.left == at.width &&
            rect.bottom - rect.top == at.height;
 }
@@ -26,15 +21,6 @@ PixelSize ClientOf(HWND window) {
     RECT rect{};
     GetClientRect(window, &rect);
     return {rect.right, rect.bottom};
-}
-
-// How many items the platform's own system menu holds, read from a plain window of the test.
-int StandardSystemMenuItems() {
-    const HWND plain =
-        CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 200, 120, nullptr, nullptr, nullptr, nullptr);
-    const int count = GetMenuItemCount(GetSystemMenu(plain, FALSE));
-    DestroyWindow(plain);
-    return count;
 }
 }  // namespace
 
@@ -179,7 +165,10 @@ TEST_F(Commands, EveryMenuCommandHasAHandlerAndItsItemIsEnabled) {
 }
 
 TEST_F(Commands, TheSystemMenuOffersItemsOneToTwentyAndEachEntryCopiesItsItem) {
-    const int standard = StandardSystemMenuItems();
+    const HWND plain =
+        CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    const int standard = GetMenuItemCount(GetSystemMenu(plain, FALSE));  // the platform's own items
+    DestroyWindow(plain);
     const HMENU menu = GetSystemMenu(program.Main(), FALSE);
     const auto entries = [&] {
         SendMessageA(program.Main(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);

@@ -8,22 +8,20 @@
 using namespace harness;
 
 namespace {
-const char* const kSettings[] = {"NumberToSave", "RemoveDups",           "AlwaysOnTop",        "MinimizeOnCopy",
-                                 "ConfirmExit",  "ConfirmOnWindowsExit", "SystemMenuClippings"};
+using Ints = std::vector<std::optional<int>>;
 
-std::vector<std::optional<int>> StoredSettings() {
-    std::vector<std::optional<int>> values;
-    for (const char* name : kSettings) values.push_back(ReadInt("Configure", name));
+Ints Stored(const char* section, const std::vector<const char*>& names) {
+    Ints values;
+    for (const char* name : names) values.push_back(ReadInt(section, name));
     return values;
 }
-
-std::vector<std::optional<int>> StoredRect() {
-    std::vector<std::optional<int>> values;
-    for (const char* name : {"Left", "Top", "Right", "Bottom"}) values.push_back(ReadInt("LastPosition", name));
-    return values;
+Ints StoredSettings() {
+    return Stored("Configure", {"NumberToSave", "RemoveDups", "AlwaysOnTop", "MinimizeOnCopy", "ConfirmExit",
+                                "ConfirmOnWindowsExit", "SystemMenuClippings"});
 }
+Ints StoredRect() { return Stored("LastPosition", {"Left", "Top", "Right", "Bottom"}); }
 
-std::vector<std::optional<int>> RectOf(HWND window) {
+Ints RectOf(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return {rect.left, rect.top, rect.right, rect.bottom};
@@ -36,7 +34,7 @@ TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
     QuietProfile();
     StoreText("LastClips", "CLIP 05", "left from a longer save");
     const std::string megabyte(1024 * 1024, 'm');
-    std::vector<std::optional<int>> placed;
+    Ints placed;
     {
         Program program;
         for (const std::string& text : {std::string("oldest"), std::string(), megabyte, EveryByte(),
@@ -52,7 +50,7 @@ TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
     Texts expected = saved;
     expected.insert(expected.end(), {"", "<none>"});
     EXPECT_TRUE(SavedClippings(7) == expected) << "CLIP 00 to 06 as saved";
-    EXPECT_EQ(StoredSettings(), (std::vector<std::optional<int>>{10, 1, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(StoredSettings(), (Ints{10, 1, 0, 1, 0, 0, 0}));
     EXPECT_EQ(StoredRect(), placed);
 
     Program program;
@@ -81,7 +79,7 @@ TEST(Persistence, StoredSettingsTakeEffectAtTheStartAndAMinimisedCloseKeepsThePl
     EXPECT_FALSE(noDuplicates);  // shown as the check box takes a 5
     ASSERT_TRUE(IsIconic(program.Main()));
     EXPECT_TRUE(program.Close());
-    EXPECT_EQ(StoredRect(), (std::vector<std::optional<int>>{40, 50, 440, 350}));
+    EXPECT_EQ(StoredRect(), (Ints{40, 50, 440, 350}));
 }
 
 TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkStoresAllSeven) {
@@ -97,7 +95,7 @@ TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkStoresAllSeven) {
     });
     EXPECT_EQ(number, "10");
     EXPECT_EQ(checked, (std::vector<bool>{false, false, true, true, false, false}));
-    EXPECT_EQ(StoredSettings(), (std::vector<std::optional<int>>{10, 0, 0, 1, 1, 0, 0}));
+    EXPECT_EQ(StoredSettings(), (Ints{10, 0, 0, 1, 1, 0, 0}));
 }
 
 TEST(Configure, TheNumberBoxEnablesOkForANumberAboveZeroAsItIsTyped) {

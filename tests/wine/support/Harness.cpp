@@ -43,12 +43,6 @@ HWND FindDialog(const char* caption) {
     }
     return nullptr;
 }
-
-// Joins the answering thread however the test ends.
-struct Joined {
-    std::thread& thread;
-    ~Joined() { thread.join(); }
-};
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -267,11 +261,9 @@ bool Answer(const char* caption, const std::function<void(HWND)>& answer, const 
             return;
         }
     });
-    {
-        const Joined join{answerer};
-        trigger();
-        triggerDone = true;
-    }
+    trigger();
+    triggerDone = true;
+    answerer.join();
     --g_answering;
     return answered;
 }
