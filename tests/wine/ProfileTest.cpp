@@ -41,6 +41,8 @@ TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
                                         std::string("twin"), std::string("other"), std::string("twin")})
             CopyText(text);
         ASSERT_TRUE(program.SetOption(IDC_NO_DUPLICATES, true));
+        program.SendCommand(ID_FILE_SAVE_ALL_CLIPPINGS);  // at once, not only at the end
+        EXPECT_EQ(SavedClippings(2), (Texts{"twin", "other"}));
         ShowWindow(program.Main(), SW_RESTORE);
         SetWindowPos(program.Main(), nullptr, 123, 87, 456, 345, SWP_NOZORDER);
         placed = RectOf(program.Main());
