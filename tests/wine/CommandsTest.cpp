@@ -102,6 +102,16 @@ TEST_F(Commands, DeleteByButtonOrKeyRemovesExactlyTheSelectedItems) {
     }
 }
 
+TEST_F(Commands, EnterInTheListPressesCopyWhileCopyIsEnabled) {
+    Fill({"a", "b"});
+    SendMessageA(program.List(), LB_SETSEL, TRUE, 1);  // selected without telling the view: Copy stays disabled
+    program.PostKey(program.List(), VK_RETURN);
+    EXPECT_EQ(ClipboardText(), "a");
+    program.Select({1});
+    program.PostKey(program.List(), VK_RETURN);
+    EXPECT_EQ(ClipboardText(), "b");
+}
+
 TEST_F(Commands, ClearAllAsksAndEmptiesTheListOnlyOnYes) {
     for (const int answer : {IDNO, IDYES}) {
         Fill({"a", "b"});
