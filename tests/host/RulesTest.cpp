@@ -1,0 +1,76 @@
+// The rules of capture, of the system-menu entries and of the layout.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "clips/CaptureRules.h"
+#include "clips/SystemMenuEntries.h"
+#include "ui/ControlLayout.h"
+
+using namespace capture;
+
+TEST(CaptureRules, OnlyAnUnchangedKnownSequenceNumberHoldsACaptureBack) {
+    const struct {
+        std::uint32_t sequence, lastExamined;
+        bool changed;
+    } cases[] = {{7, 7, false}, {8, 7, true}, {0, 0, true}, {0, 7, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ClipboardChangedSince(c.sequence, c.lastExamined), c.changed)
+            << c.sequence << " after " << c.lastExamined;
+}
+
+TEST(CaptureRules, TextIsTriedBeforeTheOemTextThePlatformMakesOfIt) {
+    const struct {
+        std::vector<unsigned> listed;
+        std::array<unsigned, 2> tried;
+    } cases[] = {{{1, 16, 7, 13}, {1, 7}}, {{7}, {7, 0}}, {{2, 17, 0xC123}, {0, 0}}};
+    for (const auto& c : cases) {
+        StandardFormats formats;
+        for (const unsigned format : c.listed) formats.Note(format);
+        EXPECT_EQ(TextFormatsToTry(formats), c.tried) << c.listed.size();
+    }
+}
+
+TEST(CaptureRules, ATextEndsAtItsFirstZeroOrAtTheEndOfItsBlock) {
+    const std::string everyByte = [] {
+        std::string bytes;
+        for (int value = 1; value <= 255; ++value) bytes += static_cast<char>(value);
+        return bytes;
+    }();
+    EXPECT_EQ(TextFromBlock("ab\0c", 5), "ab");
+    EXPECT_EQ(TextFromBlock("xyz", 3), "xyz");
+    EXPECT_EQ(TextFromBlock(everyByte.data(), everyByte.size()), everyByte);
+    EXPECT_EQ(TextFromBlock(nullptr, 10), "");
+}
+
+TEST(CaptureRules, OnlyAConsentOfZeroRefusesTheContent) {
+    EXPECT_TRUE(HistoryConsentRefused("\0\0\0\0", 4));
+    EXPECT_FALSE(HistoryConsentRefused("\1\0\0\0", 4));
+    EXPECT_FALSE(HistoryConsentRefused("\0\0\0", 3));
+    EXPECT_FALSE(HistoryConsentRefused(nullptr, 4));
+}
+
+TEST(SystemMenuEntries, ItemsOneToTwentyAreOfferedByTheirFirstTenPrintableBytes) {
+    for (const auto& [items, entries] : {std::pair{0, 0}, {1, 0}, {3, 2}, {21, 20}, {40000, 20}})
+        EXPECT_EQ(system_menu::EntryCount(items), entries) << items;
+    for (const auto& [text, label] : {std::pair{"twelve chars", "twelve cha"},
+                                      {"ab\r\ncd", "ab||cd"},
+                                      {"caf\xE9 \x7F~", "caf| |~"},
+                                      {"R&D", "R&D"}})
+        EXPECT_EQ(system_menu::EntryLabel(text), label);
+}
+
+TEST(ControlLayout, ButtonRowsAreCentredUnderTheListOrEditWithFivePixelMargins) {
+    const ClipViewLayout view = LayoutClipView({300, 200}, {75, 23});
+    const ControlPlacement placed[] = {view.copyButton, view.deleteButton, view.editButton, view.clipList};
+    const ControlPlacement expected[] = {{33, 172, 75, 23}, {113, 172, 75, 23}, {193, 172, 75, 23}, {5, 5, 290, 167}};
+    const EditTextLayout dialog = LayoutEditText({201, 150}, {75, 23});
+    const ControlPlacement dialogPlaced[] = {dialog.okButton, dialog.cancelButton, dialog.textEdit};
+    const ControlPlacement dialogExpected[] = {{23, 122, 75, 23}, {103, 122, 75, 23}, {5, 5, 191, 112}};
+    const auto same = [](const ControlPlacement& a, const ControlPlacement& b) {
+        return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+    };
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(same(placed[i], expected[i])) << i;
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(same(dialogPlaced[i], dialogExpected[i])) << i;
+    EXPECT_EQ(LayoutClipView({200, 200}, {75, 23}).copyButton.x, -17);  // a row wider than the window
+}

@@ -1,0 +1,147 @@
+// The profile's content: the seven settings, the number box's rule, the saved clippings and
+// the window's rectangle, against an in-memory profile.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <random>
+
+#include "settings/ClipArchive.h"
+#include "settings/ClipSettings.h"
+#include "settings/NumberRule.h"
+#include "settings/StoredRect.h"
+#include "tests/host/FakeProfileStore.h"
+
+using namespace clip_archive;
+using namespace settings;
+
+namespace {
+using Texts = std::vector<std::string>;
+constexpr std::int32_t kKept = 31337;  // what no text scans to: "the current value is kept"
+
+std::vector<int> Fields(const ClipSettings& s) {
+    return {s.NumberToSave, s.RemoveDups,           s.AlwaysOnTop,        s.MinimizeOnCopy,
+            s.ConfirmExit,  s.ConfirmOnWindowsExit, s.SystemMenuClippings};
+}
+const char* const kNames[] = {"NumberToSave", "RemoveDups",           "AlwaysOnTop",        "MinimizeOnCopy",
+                              "ConfirmExit",  "ConfirmOnWindowsExit", "SystemMenuClippings"};
+
+// What a save wrote, in order: "key=text" for each write.
+Texts SaveOf(const Texts& items, bool removeDups) {
+    FakeProfileStore profile;
+    SaveClippings(profile, {[&] { return static_cast<int>(items.size()); }, [&](int i) { return items.at(i); }},
+                  removeDups);
+    Texts written;
+    for (const auto& access : profile.log) {
+        EXPECT_EQ(access.held, "LastClips");
+        written.push_back(access.key + "=" + std::get<std::string>(profile.values[{"LastClips", access.key}]));
+    }
+    return written;
+}
+}  // namespace
+
+TEST(NumberRule, ReadsTheFirstEightCharactersAsAShortDecimal) {
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } cases[] = {{"10", 10},        {"12abc", 12},     {" \t12", 12},        {"-3", -3},
+                 {"+5", 5},         {"40000", -25536}, {"70000", 4464},      {"32767", 32767},
+                 {"32768", -32768}, {"-32769", 32767}, {"123456789", 24910}, {"        5", kKept},
+                 {"       5", 5},   {"", kKept},       {"-", kKept},         {"x12", kKept}};
+    for (const auto& c : cases) EXPECT_EQ(ScanNumberToSave(c.text, kKept), c.value) << '"' << c.text << '"';
+
+    std::mt19937 random(20240613);  // and as the C library's "%hd" reads any short text
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        for (int n = random() % 9; n > 0; --n) text += " \t+-0123456789x"[random() % 15];
+        short scanned = 0;
+        const std::int32_t expected = std::sscanf(text.c_str(), "%hd", &scanned) == 1 ? scanned : kKept;
+        ASSERT_EQ(ScanNumberToSave(text, kKept), expected) << '"' << text << '"';
+    }
+}
+
+TEST(NumberRule, ShowsTheValueReducedToSixteenBits) {
+    const std::pair<std::int32_t, const char*> cases[] = {{10, "10"},        {40000, "-25536"}, {32768, "-32768"},
+                                                          {-32769, "32767"}, {INT_MIN, "0"},    {INT_MAX, "-1"}};
+    for (const auto& [value, shown] : cases) EXPECT_EQ(FormatNumberToSave(value), shown) << value;
+}
+
+TEST(ClipSettings, LoadReadsEachValueByItsOwnNameWithTheDefaultsForMissingOnes) {
+    FakeProfileStore profile;
+    EXPECT_EQ(Fields(LoadSettings(profile)), (std::vector<int>{0, 0, 0, 1, 1, 0, 0}));
+    for (int i = 0; i < 7; ++i) profile.values[{"Configure", kNames[i]}] = 11 * (i + 1);
+    profile.values[{"LastPosition", "AlwaysOnTop"}] = 999;
+    EXPECT_EQ(Fields(LoadSettings(profile)), (std::vector<int>{11, 22, 33, 44, 55, 66, 77}));
+    for (const auto& access : profile.log) EXPECT_EQ(access.held, "Configure") << access.key;
+    EXPECT_FALSE(profile.Holding());
+}
+
+TEST(ClipSettings, SaveWritesAllSevenByNameMinimizeOnCopyBeforeAlwaysOnTop) {
+    FakeProfileStore profile;
+    ClipSettings settings;
+    settings.NumberToSave = -25536, settings.RemoveDups = 2, settings.AlwaysOnTop = 3, settings.MinimizeOnCopy = 4;
+    settings.ConfirmExit = 5, settings.ConfirmOnWindowsExit = 6, settings.SystemMenuClippings = 7;
+    SaveSettings(profile, settings);
+    Texts order;
+    for (const auto& access : profile.log) order.push_back(access.key);
+    EXPECT_EQ(order, (Texts{kNames[0], kNames[1], kNames[3], kNames[2], kNames[4], kNames[5], kNames[6]}));
+    EXPECT_EQ(Fields(LoadSettings(profile)), Fields(settings));
+    EXPECT_EQ(ReadConfirmOnWindowsExit(profile), 6);
+}
+
+TEST(ClipSettings, TheFirstRunRuleTakesOnlyAZeroForTen) {
+    for (const auto& [stored, fires] : {std::pair{0, true}, {-1, false}, {5, false}}) {
+        ClipSettings settings;
+        settings.NumberToSave = stored;
+        EXPECT_EQ(ApplyFirstRunRule(settings), fires) << stored;
+        EXPECT_EQ(settings.NumberToSave, fires ? 10 : stored);
+    }
+}
+
+TEST(StoredRect, MissingSidesReadAsAHundredSquareAtTheOriginAndWrittenOnesReadBack) {
+    FakeProfileStore profile;
+    profile.values[{"LastPosition", "Left"}] = 10;
+    profile.values[{"Configure", "Top"}] = 20;
+    EXPECT_EQ(ReadWindowRect(profile), (StoredRect{10, 0, 100, 100}));
+    const StoredRect insideOut{640, -20, 300, 1200};
+    WriteWindowRect(profile, insideOut);
+    EXPECT_EQ(ReadWindowRect(profile), insideOut);
+}
+
+TEST(ClipArchive, SaveWritesTheNonEmptyItemsDenselyAndThenAnEmptyEntry) {
+    const Texts items{"abc", "ABC", "abc", "", "ab", "a\xE4", "a\xC4"};
+    EXPECT_EQ(SaveOf(items, true),
+              (Texts{"CLIP 00=abc", "CLIP 01=ABC", "CLIP 02=ab", "CLIP 03=a\xE4", "CLIP 04=a\xC4", "CLIP 05="}));
+    EXPECT_EQ(SaveOf(items, false), (Texts{"CLIP 00=abc", "CLIP 01=ABC", "CLIP 02=abc", "CLIP 03=ab", "CLIP 04=a\xE4",
+                                           "CLIP 05=a\xC4", "CLIP 06="}));
+    EXPECT_EQ(SaveOf({}, true), Texts{"CLIP 00="});
+}
+
+TEST(ClipArchive, LoadReadsUpToNumberToSaveEntriesAndStopsAtAnEmptyOrMissingOne) {
+    FakeProfileStore profile;
+    for (const auto& [key, text] :
+         {std::pair{"CLIP 00", "a"}, {"CLIP 01", "b"}, {"CLIP 02", ""}, {"CLIP 03", "c"}, {"CLIP 05", "d"}})
+        profile.values[{"LastClips", key}] = text;
+    const auto load = [&](std::int32_t numberToSave) {
+        Texts loaded;
+        LoadClippings(profile, numberToSave, [&](const std::string& text) { loaded.push_back(text); });
+        return loaded;
+    };
+    EXPECT_EQ(load(10), (Texts{"a", "b"}));
+    EXPECT_EQ(load(1), Texts{"a"});
+    EXPECT_EQ(load(0), Texts{});
+    EXPECT_EQ(load(-25536), Texts{});
+    profile.values[{"LastClips", "CLIP 02"}] = std::string("c");
+    EXPECT_EQ(load(10), (Texts{"a", "b", "c", "c"}));  // missing CLIP 04 ends them; twins stay
+}
+
+TEST(ClipArchive, FortyThousandClippingsSaveAndLoadBack) {
+    Texts items;
+    for (int i = 0; i < 40000; ++i) items.push_back("clip " + std::to_string(i));
+    FakeProfileStore profile;
+    SaveClippings(profile, {[&] { return static_cast<int>(items.size()); }, [&](int i) { return items.at(i); }}, true);
+    Texts loaded;
+    LoadClippings(profile, 40000, [&](const std::string& text) { loaded.push_back(text); });
+    EXPECT_EQ(loaded, items);
+    EXPECT_EQ(std::get<std::string>(profile.values[{"LastClips", "CLIP 32768"}]), "clip 32768");
+}

@@ -1,0 +1,224 @@
+// The commands of the clip list, the Edit Text dialog, the menus, the system-menu clippings and
+// the layout, given to the real program as its controls and the platform give them.
+#include <gtest/gtest.h>
+
+#include "tests/wine/support/Harness.h"
+#include "ui/ControlLayout.h"
+#include "ui/resource.h"
+
+using namespace harness;
+
+namespace {
+bool IsAt(HWND control, const ControlPlacement& at) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect.left == at.x && rect.top == at.y && rect.right - rect.left == at.width &&
+           rect.bottom - rect.top == at.height;
+}
+
+PixelSize ClientOf(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return {rect.right, rect.bottom};
+}
+}  // namespace
+
+// One program restored to a size that shows a dozen items; MinimizeOnCopy on, RemoveDups off.
+class Commands : public ::testing::Test {
+protected:
+    void SetUp() override { Restore(); }
+    void Restore() const {
+        ShowWindow(program.Main(), SW_RESTORE);
+        SetWindowPos(program.Main(), nullptr, 40, 40, 480, 400, SWP_NOZORDER);
+    }
+    // File > Clear All Clippings, answered Yes; then the texts copied from the bottom up.
+    void Fill(const Texts& topDown) const {
+        ASSERT_TRUE(Answer(
+            "Scrapvault", [](HWND box) { PostClick(box, IDYES); },
+            [&] { program.SendCommand(ID_FILE_CLEAR_ALL_CLIPPINGS); }));
+        for (auto text = topDown.rbegin(); text != topDown.rend(); ++text) CopyText(*text);
+        ASSERT_TRUE(program.Clippings() == topDown);
+    }
+
+    QuietStart quiet;
+    Program program;
+};
+
+TEST_F(Commands, CopyPutsTheSelectionTopDownOnTheClipboardAloneAndMinimises) {
+    const std::string megabyte(1024 * 1024, 'm');
+    const struct {
+        Texts list;
+        std::vector<int> selection;
+        std::string copied;
+    } cases[] = {
+        {{"zero", "one", "two", "three"}, {0, 2}, "zerotwo"},
+        {{"line one\r\n", "caf\xE9 \x80", "", "tail"}, {0, 1, 2, 3}, "line one\r\ncaf\xE9 \x80tail"},
+        {{"before", "", "kept", ""}, {1, 3}, ""},
+        {{megabyte, "a", "b"}, {0, 2}, megabyte + "b"},
+    };
+    CopyText("text alone");
+    const std::vector<UINT> textAlone = ClipboardFormats();
+    for (const auto& c : cases) {
+        Fill(c.list);
+        SetClipboard({Marker("Scrapvault Test Format", "a format of another program")});
+        program.Select(c.selection);
+        ASSERT_EQ(program.Buttons(), "CDE");
+        program.SendClick(IDC_COPY);
+        Settle();
+        EXPECT_TRUE(ClipboardText() == c.copied) << c.copied.size();
+        EXPECT_EQ(ClipboardFormats(), textAlone);
+        EXPECT_TRUE(program.Clippings() == c.list) << "its own copy was captured";
+        EXPECT_TRUE(program.Selection().empty());
+        EXPECT_EQ(program.Buttons(), "---");
+        EXPECT_TRUE(IsIconic(program.Main()));
+        Restore();
+    }
+}
+
+TEST_F(Commands, DeleteByButtonOrKeyRemovesExactlyTheSelectedItems) {
+    const Texts six{"i0", "i1", "i2", "i3", "i4", "i5"};
+    const struct {
+        UINT key, modifier;  // no key: the Delete button
+        std::vector<int> selection;
+        Texts left;
+    } cases[] = {
+        {0, 0, {1, 3, 4}, {"i0", "i2", "i5"}},
+        {VK_DELETE, 0, {1, 3, 4}, {"i0", "i2", "i5"}},
+        {VK_DELETE, 0, {0, 5}, {"i1", "i2", "i3", "i4"}},
+        {VK_DELETE, 0, {}, six},
+        {VK_BACK, 0, {2}, six},
+        {VK_DELETE, VK_SHIFT, {2}, six},  // the frame's key for Cut, which nothing handles
+    };
+    for (const auto& c : cases) {
+        Fill(six);
+        program.Select(c.selection);
+        if (c.key)
+            program.PostKey(program.List(), c.key, c.modifier);
+        else
+            program.SendClick(IDC_DELETE);
+        EXPECT_EQ(program.Clippings(), c.left) << c.key << " " << c.modifier;
+        EXPECT_EQ(program.Buttons(), c.left != six || c.selection.empty() ? "---" : "CDE");
+    }
+}
+
+TEST_F(Commands, EnterInTheListPressesCopyWhileCopyIsEnabled) {
+    Fill({"a", "b"});
+    SendMessageA(program.List(), LB_SETSEL, TRUE, 1);  // selected without telling the view: Copy stays disabled
+    program.PostKey(program.List(), VK_RETURN);
+    EXPECT_EQ(ClipboardText(), "a");
+    program.Select({1});
+    program.PostKey(program.List(), VK_RETURN);
+    EXPECT_EQ(ClipboardText(), "b");
+}
+
+TEST_F(Commands, ClearAllAsksAndEmptiesTheListOnlyOnYes) {
+    for (const int answer : {IDNO, IDYES}) {
+        Fill({"a", "b"});
+        std::string question;
+        EXPECT_TRUE(Answer(
+            "Scrapvault",
+            [&](HWND box) {
+                question = TextOf(GetDlgItem(box, 0xFFFF));
+                PostClick(box, answer);
+            },
+            [&] { program.SendCommand(ID_FILE_CLEAR_ALL_CLIPPINGS); }));
+        EXPECT_EQ(question, "Confirm deletion of ALL clippings!");
+        EXPECT_EQ(program.Clippings(), answer == IDYES ? Texts{} : (Texts{"a", "b"}));
+    }
+}
+
+TEST_F(Commands, EditShowsTheJoinedSelectionAndOkAddsTheTextAsEditedOnTop) {
+    Fill({"zero", "one", "two"});
+    const struct {
+        std::vector<int> selection;
+        const char* typed;  // null: left as shown
+        int button;
+        std::string shown;
+        Texts after;
+    } cases[] = {
+        {{0, 2}, nullptr, IDOK, "zerotwo", {"zerotwo", "zero", "one", "two"}},
+        {{2}, "edited \xE9", IDOK, "one", {"edited \xE9", "zerotwo", "zero", "one", "two"}},
+        {{0, 1}, "dropped", IDCANCEL, "edited \xE9zerotwo", {"edited \xE9", "zerotwo", "zero", "one", "two"}},
+    };
+    for (const auto& c : cases) {
+        program.Select(c.selection);
+        std::string shown;
+        bool modal = false;
+        EXPECT_TRUE(Answer(
+            "Edit Text",
+            [&](HWND dialog) {
+                shown = TextOf(GetDlgItem(dialog, IDC_TEXT));
+                modal = GetWindow(dialog, GW_OWNER) == program.Main() && !IsWindowEnabled(program.Main());
+                if (c.typed) SetDlgItemTextA(dialog, IDC_TEXT, c.typed);
+                PostClick(dialog, c.button);
+            },
+            [&] { program.SendClick(IDC_EDIT); }));
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_TRUE(modal);
+        EXPECT_EQ(program.Clippings(), c.after);
+        EXPECT_TRUE(program.Selection().empty());
+        EXPECT_EQ(program.Buttons(), "---");
+    }
+}
+
+TEST_F(Commands, EveryMenuCommandHasAHandlerAndItsItemIsEnabled) {
+    const HMENU menu = GetMenu(program.Main());
+    for (int popup = 0; popup < GetMenuItemCount(menu); ++popup) {
+        const HMENU items = GetSubMenu(menu, popup);
+        SendMessageA(program.Main(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(items), popup);
+        for (int item = 0; item < GetMenuItemCount(items); ++item)
+            EXPECT_FALSE(GetMenuItemID(items, item) && GetMenuState(items, item, MF_BYPOSITION) & MF_GRAYED) << item;
+    }
+    EXPECT_TRUE(Answer(
+        "About Scrapvault", [](HWND about) { PostClick(about, IDOK); }, [&] { program.SendCommand(ID_APP_ABOUT); }));
+}
+
+TEST_F(Commands, TheSystemMenuOffersItemsOneToTwentyAndEachEntryCopiesItsItem) {
+    const HWND plain =
+        CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    const int standard = GetMenuItemCount(GetSystemMenu(plain, FALSE));  // the platform's own items
+    DestroyWindow(plain);
+    const HMENU menu = GetSystemMenu(program.Main(), FALSE);
+    const auto entries = [&] {
+        SendMessageA(program.Main(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+        Texts labels;
+        for (int item = standard; item < GetMenuItemCount(menu); ++item) {
+            char label[64] = {};
+            GetMenuStringA(menu, item, label, sizeof label, MF_BYPOSITION);
+            labels.push_back(std::to_string(GetMenuItemID(menu, item)) + ":" + label);
+        }
+        return labels;
+    };
+    Fill({"newest", "twelve chars", "caf\xE9 au lait"});
+    EXPECT_EQ(entries(), Texts{}) << "offered while switched off";
+    ASSERT_TRUE(program.SetOption(IDC_SYSTEM_MENU_CLIPPINGS, true));
+    EXPECT_EQ(entries(), (Texts{"0:", "1:twelve cha", "2:caf| au la"}));
+
+    Texts many{"newest", "ab\r\ncd"};
+    for (int item = 2; item < 22; ++item) many.push_back("item " + std::to_string(item));
+    Fill(many);
+    const Texts offered = entries();
+    ASSERT_EQ(offered.size(), 21u);
+    EXPECT_EQ(offered[1], "1:ab||cd");
+    EXPECT_EQ(offered[20], "20:item 20");
+    for (const UINT id : {1u, 20u}) {
+        SendMessageA(program.Main(), WM_SYSCOMMAND, id, 0);
+        EXPECT_EQ(ClipboardText(), many[id]);
+        EXPECT_TRUE(program.Selection().empty());
+        EXPECT_TRUE(IsIconic(program.Main()));
+        Restore();
+    }
+}
+
+TEST_F(Commands, TheViewPlacesItsControlsForEachSizeOfTheWindow) {
+    const PixelSize button = ClientOf(program.Control(IDC_COPY));
+    for (const SIZE size : {SIZE{480, 400}, SIZE{761, 563}, SIZE{200, 300}, SIZE{160, 180}}) {
+        SetWindowPos(program.Main(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        const ClipViewLayout layout = LayoutClipView(ClientOf(program.View()), button);
+        EXPECT_TRUE(IsAt(program.Control(IDC_COPY), layout.copyButton)) << size.cx;
+        EXPECT_TRUE(IsAt(program.Control(IDC_DELETE), layout.deleteButton)) << size.cx;
+        EXPECT_TRUE(IsAt(program.Control(IDC_EDIT), layout.editButton)) << size.cx;
+        EXPECT_TRUE(IsAt(program.List(), layout.clipList)) << size.cx;
+    }
+}

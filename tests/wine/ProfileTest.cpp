@@ -1,0 +1,188 @@
+// What the profile carries from one run to the next, the Configure dialog that changes it, and
+// the ways a run ends: File > Exit, closing the window and the end of the Windows session.
+#include <gtest/gtest.h>
+
+#include "tests/wine/support/Harness.h"
+#include "ui/resource.h"
+
+using namespace harness;
+
+namespace {
+using Ints = std::vector<std::optional<int>>;
+
+Ints Stored(const char* section, const std::vector<const char*>& names) {
+    Ints values;
+    for (const char* name : names) values.push_back(ReadInt(section, name));
+    return values;
+}
+Ints StoredSettings() {
+    return Stored("Configure", {"NumberToSave", "RemoveDups", "AlwaysOnTop", "MinimizeOnCopy", "ConfirmExit",
+                                "ConfirmOnWindowsExit", "SystemMenuClippings"});
+}
+Ints StoredRect() { return Stored("LastPosition", {"Left", "Top", "Right", "Bottom"}); }
+
+Ints RectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+bool IsTopmost(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST; }
+}  // namespace
+
+TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
+    QuietProfile();
+    StoreText("LastClips", "CLIP 05", "left from a longer save");
+    const std::string megabyte(1024 * 1024, 'm');
+    Ints placed;
+    {
+        Program program;
+        for (const std::string& text : {std::string("oldest"), std::string(), megabyte, EveryByte(),
+                                        std::string("twin"), std::string("other"), std::string("twin")})
+            CopyText(text);
+        ASSERT_TRUE(program.SetOption(IDC_NO_DUPLICATES, true));
+        program.SendCommand(ID_FILE_SAVE_ALL_CLIPPINGS);  // at once, not only at the end
+        EXPECT_EQ(SavedClippings(2), (Texts{"twin", "other"}));
+        ShowWindow(program.Main(), SW_RESTORE);
+        SetWindowPos(program.Main(), nullptr, 123, 87, 456, 345, SWP_NOZORDER);
+        placed = RectOf(program.Main());
+        EXPECT_TRUE(program.Close());
+    }
+    const Texts saved{"twin", "other", EveryByte(), megabyte, "oldest"};
+    Texts expected = saved;
+    expected.insert(expected.end(), {"", "<none>"});
+    EXPECT_TRUE(SavedClippings(7) == expected) << "CLIP 00 to 06 as saved";
+    EXPECT_EQ(StoredSettings(), (Ints{10, 1, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(StoredRect(), placed);
+
+    Program program;
+    EXPECT_TRUE(program.Clippings() == saved);
+    ShowWindow(program.Main(), SW_RESTORE);
+    EXPECT_EQ(RectOf(program.Main()), placed);
+}
+
+TEST(Persistence, StoredSettingsTakeEffectAtTheStartAndAMinimisedCloseKeepsThePlace) {
+    QuietProfile();
+    const char* const sides[] = {"Left", "Top", "Right", "Bottom"};
+    const int stored[] = {40, 50, 440, 350};
+    for (int side = 0; side < 4; ++side) StoreInt("LastPosition", sides[side], stored[side]);
+    StoreInt("Configure", "AlwaysOnTop", 2);  // any value but 0 is on
+    StoreInt("Configure", "RemoveDups", 5);
+    Program program;
+    EXPECT_TRUE(IsTopmost(program.Main()));
+    bool alwaysOnTop = false, noDuplicates = true;
+    EXPECT_TRUE(program.Configure(
+        [&](HWND dialog) {
+            alwaysOnTop = IsDlgButtonChecked(dialog, IDC_ALWAYS_ON_TOP) == BST_CHECKED;
+            noDuplicates = IsDlgButtonChecked(dialog, IDC_NO_DUPLICATES) != BST_UNCHECKED;
+        },
+        IDCANCEL));
+    EXPECT_TRUE(alwaysOnTop);
+    EXPECT_FALSE(noDuplicates);  // shown as the check box takes a 5
+    ASSERT_TRUE(IsIconic(program.Main()));
+    EXPECT_TRUE(program.Close());
+    EXPECT_EQ(StoredRect(), (Ints{40, 50, 440, 350}));
+}
+
+TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkStoresAllSeven) {
+    DeleteProfile();
+    std::string number;
+    std::vector<bool> checked;
+    Program program([&](HWND dialog) {
+        number = TextOf(GetDlgItem(dialog, IDC_NUMBER_TO_SAVE));
+        for (const int id : {IDC_NO_DUPLICATES, IDC_ALWAYS_ON_TOP, IDC_MINIMIZE_ON_COPY, IDC_CONFIRM_EXIT,
+                             IDC_CONFIRM_ON_WINDOWS_EXIT, IDC_SYSTEM_MENU_CLIPPINGS})
+            checked.push_back(IsDlgButtonChecked(dialog, id) == BST_CHECKED);
+        PostClick(dialog, IDOK);
+    });
+    EXPECT_EQ(number, "10");
+    EXPECT_EQ(checked, (std::vector<bool>{false, false, true, true, false, false}));
+    EXPECT_EQ(StoredSettings(), (Ints{10, 0, 0, 1, 1, 0, 0}));
+}
+
+TEST(Configure, TheNumberBoxEnablesOkForANumberAboveZeroAsItIsTyped) {
+    QuietProfile();
+    Program program;
+    const struct {
+        const char* text;
+        bool ok;
+    } typed[] = {{"0", false}, {"5", true}, {"-3", false}, {"40000", false},  {"70000", true},
+                 {"x", true},  {"", true},  {"0", false},  {"  12abc", true}, {"123456789", true}};
+    std::vector<bool> enabled;
+    EXPECT_TRUE(program.Configure([&](HWND dialog) {
+        for (const auto& t : typed) {
+            SetDlgItemTextA(dialog, IDC_NUMBER_TO_SAVE, t.text);
+            enabled.push_back(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
+        }
+    }));
+    for (std::size_t i = 0; i < std::size(typed); ++i) EXPECT_EQ(enabled.at(i), typed[i].ok) << typed[i].text;
+    EXPECT_EQ(ReadInt("Configure", "NumberToSave"), 24910);  // the first eight characters, in 16 bits
+}
+
+TEST(Configure, OkAppliesTheCheckBoxesAtOnceAndCancelDropsThem) {
+    QuietProfile();
+    Program program;
+    const auto check = [](HWND dialog) {
+        CheckDlgButton(dialog, IDC_ALWAYS_ON_TOP, BST_CHECKED);
+        CheckDlgButton(dialog, IDC_CONFIRM_EXIT, BST_CHECKED);
+    };
+    EXPECT_TRUE(program.Configure(check, IDCANCEL));
+    EXPECT_FALSE(IsTopmost(program.Main()));
+    EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), std::nullopt);
+    EXPECT_TRUE(program.Configure(check));
+    EXPECT_TRUE(IsTopmost(program.Main()));
+    EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), 1);
+    EXPECT_TRUE(Answer(
+        "Scrapvault", [](HWND box) { PostClick(box, IDYES); }, [&] { program.Close(); }))
+        << "Confirm Exit, switched on, was not asked";
+}
+
+TEST(Exit, EachRoadAsksConfirmExitWhenItIsOnAndEndsAndSavesOnlyOnYes) {
+    const struct {
+        UINT message;
+        WPARAM wParam;
+    } roads[] = {{WM_COMMAND, ID_APP_EXIT}, {WM_CLOSE, 0}, {WM_SYSCOMMAND, SC_CLOSE}};
+    for (const auto& road : roads) {
+        for (const int answer : {IDNO, IDYES, 0}) {  // 0: ConfirmExit off
+            QuietProfile();
+            StoreInt("Configure", "ConfirmExit", answer ? 1 : 0);
+            Program program;
+            CopyText("kept");
+            const bool asked = Answer(
+                "Scrapvault", [&](HWND box) { PostClick(box, answer); },
+                [&] { SendMessageA(program.Main(), road.message, road.wParam, 0); });
+            EXPECT_EQ(asked, answer != 0) << road.message;
+            EXPECT_EQ(IsWindow(program.Main()) != FALSE, answer == IDNO) << road.message << " " << answer;
+            EXPECT_EQ(SavedClippings(1), Texts{answer == IDNO ? "<none>" : "kept"}) << road.message;
+        }
+    }
+}
+
+TEST(SessionEnd, TheQueryAsksAsStoredAndACancelledEndCarriesOnCapturing) {
+    const struct {
+        int confirm, answer;  // answer 0: no question
+        LRESULT reply;
+    } cases[] = {{0, 0, TRUE}, {1, IDYES, TRUE}, {1, IDNO, FALSE}};
+    for (const auto& c : cases) {
+        QuietProfile();
+        StoreInt("Configure", "ConfirmExit", 1);  // not what the session end asks by
+        StoreInt("Configure", "ConfirmOnWindowsExit", c.confirm);
+        Program program;
+        CopyText("kept");
+        LRESULT reply = -1;
+        EXPECT_EQ(Answer(
+                      "Scrapvault", [&](HWND box) { PostClick(box, c.answer); },
+                      [&] { reply = SendMessageA(program.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF); }),
+                  c.answer != 0);
+        EXPECT_EQ(reply, c.reply);
+        EXPECT_EQ(SavedClippings(2), c.reply ? (Texts{"kept", ""}) : (Texts{"<none>", "<none>"}));
+        CopyText("between the query and its end");
+        if (c.reply) {
+            EXPECT_EQ(program.Clippings(), Texts{"kept"}) << "captured after the query";
+            SendMessageA(program.Main(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program refused
+            EXPECT_EQ(program.Clippings(), Texts{"kept"}) << "captured on rejoining the chain";
+            CopyText("after the cancel");
+        }
+        EXPECT_EQ(program.Clippings().front(), c.reply ? "after the cancel" : "between the query and its end");
+    }
+}

@@ -1,0 +1,407 @@
+#include "tests/wine/support/Harness.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/CScrapvaultApp.h"
+#include "framework/CWnd.h"
+#include "framework/FrameworkIds.h"
+#include "framework/RegKey.h"
+#include "ui/resource.h"
+
+namespace harness {
+
+namespace {
+constexpr char kProfileKey[] = "Software\\QUORVEX\\Scrapvault";
+
+RegKey Section(const char* section) {
+    return RegKey::Create(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\" + section).c_str(), KEY_ALL_ACCESS);
+}
+
+// Opens the clipboard for this thread, waiting while another holds it.
+bool OpenTheClipboard() {
+    for (int attempt = 0; attempt < 1000; ++attempt, Sleep(5))
+        if (OpenClipboard(nullptr)) return true;
+    return false;
+}
+
+// Answers in progress: the watchdog leaves their windows alone.
+std::atomic<int> g_answering{0};
+
+// A visible dialog or message box of this process with the caption (any caption: null).
+HWND FindDialog(const char* caption) {
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD process = 0;
+        char className[16] = {};
+        GetWindowThreadProcessId(window, &process);
+        GetClassNameA(window, className, sizeof className);
+        if (process == GetCurrentProcessId() && std::strcmp(className, "#32770") == 0 && IsWindowVisible(window) &&
+            (!caption || TextOf(window) == caption))
+            return window;
+    }
+    return nullptr;
+}
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;  // the end of an in-process run, not of the test
+            if (CWinApp* app = AfxGetApp(); app && app->PreTranslateMessage(&msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (done()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+void Settle() {
+    WaitUntil([] { return HIWORD(GetQueueStatus(QS_SENDMESSAGE | QS_POSTMESSAGE | QS_INPUT)) == 0; }, 2000);
+}
+
+std::string EveryByte() {
+    std::string bytes;
+    for (int value = 1; value <= 255; ++value) bytes += static_cast<char>(value);
+    return bytes;
+}
+
+// ---- The profile ----
+
+void DeleteProfile() { RegKey::DeleteTree(HKEY_CURRENT_USER, kProfileKey); }
+
+void QuietProfile() {
+    DeleteProfile();
+    StoreInt("Configure", "NumberToSave", 10);
+    StoreInt("Configure", "ConfirmExit", 0);
+}
+
+void Store(const char* section, const char* name, DWORD type, const std::string& bytes) {
+    RegSetValueExA(Section(section).Get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
+}
+
+void StoreInt(const char* section, const char* name, int value) {
+    Store(section, name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
+}
+
+void StoreText(const char* section, const char* name, const std::string& text) {
+    Store(section, name, REG_SZ, text + '\0');
+}
+
+std::string ClipKey(int number) {
+    char key[24];
+    std::snprintf(key, sizeof key, "CLIP %02d", number);
+    return key;
+}
+
+Stored Read(const char* section, const char* name) {
+    const RegKey key = Section(section);
+    Stored value;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.Get(), name, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) return {};
+    value.bytes.resize(size);
+    RegQueryValueExA(key.Get(), name, nullptr, &value.type, reinterpret_cast<BYTE*>(value.bytes.data()), &size);
+    return value;
+}
+
+std::optional<int> ReadInt(const char* section, const char* name) {
+    const Stored value = Read(section, name);
+    if (value.type != REG_DWORD || value.bytes.size() != 4) return std::nullopt;
+    int number = 0;
+    std::memcpy(&number, value.bytes.data(), 4);
+    return number;
+}
+
+Texts SavedClippings(int count) {
+    Texts texts;
+    for (int number = 0; number < count; ++number) {
+        const Stored value = Read("LastClips", ClipKey(number).c_str());
+        texts.push_back(value.type == REG_SZ ? value.bytes.substr(0, value.bytes.find('\0')) : "<none>");
+    }
+    return texts;
+}
+
+// ---- The clipboard ----
+
+Format Text(const std::string& text, UINT format) { return {format, text + '\0'}; }
+
+Format Marker(const char* name, const std::string& bytes) { return {RegisterClipboardFormatA(name), bytes}; }
+
+void SetClipboard(const std::vector<Format>& formats) {
+    // From a thread of its own, as another program's copy: the program hears of it only once it
+    // reads its messages again. Emptying asks the last owner, perhaps the program, to let go.
+    std::atomic<bool> copied{false};
+    std::thread copier([&] {
+        if (!OpenTheClipboard()) return;
+        EmptyClipboard();
+        for (const Format& format : formats) {
+            const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, format.bytes.size());
+            std::memcpy(GlobalLock(block), format.bytes.data(), format.bytes.size());
+            GlobalUnlock(block);
+            if (!SetClipboardData(format.id, block)) GlobalFree(block);
+        }
+        CloseClipboard();
+        copied = true;
+    });
+    WaitUntil([&] { return copied.load(); });
+    copier.join();
+    Settle();
+}
+
+void CopyText(const std::string& text) { SetClipboard({Text(text)}); }
+
+std::optional<std::string> ClipboardText(UINT format) {
+    if (!OpenTheClipboard()) return std::nullopt;
+    std::optional<std::string> text;
+    if (const HANDLE data = GetClipboardData(format)) {
+        const char* bytes = static_cast<const char*>(GlobalLock(data));
+        if (bytes) text = std::string(bytes, strnlen(bytes, GlobalSize(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+std::vector<UINT> ClipboardFormats() {
+    std::vector<UINT> formats;
+    if (!OpenTheClipboard()) return formats;
+    for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format))
+        formats.push_back(format);
+    CloseClipboard();
+    return formats;
+}
+
+// ---- The test's viewer ----
+
+Viewer::Viewer() {
+    std::atomic<bool> joined{false};
+    m_thread = std::thread([this, &joined] {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = &Viewer::Proc;
+        windowClass.lpszClassName = "ScrapvaultTestViewer";
+        RegisterClassA(&windowClass);  // a second registration fails harmlessly
+        const HWND window =
+            CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        m_window = window;
+        m_next = SetClipboardViewer(window);
+        joined = true;
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+        m_finished = true;
+    });
+    WaitUntil([&] { return joined.load(); });  // the chain's notifications may pass this thread
+}
+
+LRESULT CALLBACK Viewer::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Viewer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    const auto passOn = [&] {
+        if (HWND next = self->m_next) SendMessageTimeoutA(next, message, wParam, lParam, SMTO_NORMAL, 5000, nullptr);
+    };
+    switch (message) {
+        case WM_DRAWCLIPBOARD:
+            ++self->m_notifications;
+            passOn();
+            return 0;
+        case WM_CHANGECBCHAIN:
+            if (reinterpret_cast<HWND>(wParam) == self->m_next)
+                self->m_next = reinterpret_cast<HWND>(lParam);
+            else
+                passOn();
+            return 0;
+        case WM_APP:  // the hang: no message is taken while it lasts
+            self->m_hanging = true;
+            while (self->m_hung) Sleep(10);
+            self->m_hanging = false;
+            return 0;
+        case WM_CLOSE:
+            ChangeClipboardChain(window, self->m_next);
+            DestroyWindow(window);
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void Viewer::Hang() {
+    m_hung = true;
+    PostMessageA(m_window, WM_APP, 0, 0);
+    while (!m_hanging) Sleep(1);
+}
+
+void Viewer::Leave() {
+    if (!m_thread.joinable()) return;
+    m_hung = false;
+    PostMessageA(m_window, WM_CLOSE, 0, 0);
+    WaitUntil([&] { return m_finished.load(); });  // leaving sends the program WM_CHANGECBCHAIN
+    m_thread.join();
+}
+
+// ---- Modal windows ----
+
+bool Answer(const char* caption, const std::function<void(HWND)>& answer, const std::function<void()>& trigger) {
+    std::atomic<bool> triggerDone{false}, answered{false};
+    ++g_answering;
+    std::thread answerer([&] {
+        for (const DWORD start = GetTickCount(); !triggerDone && GetTickCount() - start < 10000; Sleep(5)) {
+            const HWND window = FindDialog(caption);
+            if (!window) continue;
+            answered = true;
+            answer(window);
+            // An answer that left the window open would leave the test waiting for ever.
+            for (int wait = 0; wait < 400 && IsWindow(window); ++wait) Sleep(5);
+            if (IsWindow(window)) PostClick(window, IDCANCEL), PostClick(window, IDNO);
+            return;
+        }
+    });
+    trigger();
+    triggerDone = true;
+    answerer.join();
+    --g_answering;
+    return answered;
+}
+
+void PostClick(HWND dialog, int buttonId) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
+}
+
+std::string TextOf(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// ---- The program ----
+
+Program::Program(const std::function<void(HWND)>& firstRun) : m_app(std::make_unique<CScrapvaultApp>()) {
+    m_app->InitFramework(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    const bool asked = Answer(
+        "Configure", [&](HWND dialog) { firstRun ? firstRun(dialog) : PostClick(dialog, IDCANCEL); },
+        [&] { m_app->InitInstance(); });
+    EXPECT_EQ(asked, static_cast<bool>(firstRun)) << "whether the start opened the Configure dialog";
+    m_main = m_app->m_pMainWnd ? m_app->m_pMainWnd->m_hWnd : nullptr;
+    m_watchdog = std::thread([this] {
+        HWND seen = nullptr;
+        DWORD since = 0;
+        for (; !m_ended; Sleep(20)) {
+            const HWND window = g_answering ? nullptr : FindDialog(nullptr);
+            if (window != seen) seen = window, since = GetTickCount();
+            if (!window || GetTickCount() - since < 3000) continue;
+            ADD_FAILURE() << "nobody answered \"" << TextOf(window) << "\"";
+            PostClick(window, IDCANCEL), PostClick(window, IDNO);
+        }
+    });
+}
+
+Program::~Program() {
+    m_ended = true;
+    m_watchdog.join();
+    m_app.reset();
+    WaitUntil([] { return true; });  // what the end left behind, WM_QUIT included
+}
+
+HWND Program::View() const { return GetDlgItem(m_main, AFX_IDW_PANE_FIRST); }
+HWND Program::Control(int id) const { return GetDlgItem(View(), id); }
+HWND Program::List() const { return Control(IDC_CLIP_LIST); }
+
+Texts Program::Clippings() const {
+    Texts texts;
+    const int count = static_cast<int>(SendMessageA(List(), LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::string text(static_cast<std::size_t>(SendMessageA(List(), LB_GETTEXTLEN, i, 0)) + 1, '\0');
+        text.resize(static_cast<std::size_t>(SendMessageA(List(), LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]))));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+std::vector<int> Program::Selection() const {
+    std::vector<int> selected;
+    const int count = static_cast<int>(SendMessageA(List(), LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        if (SendMessageA(List(), LB_GETSEL, i, 0) > 0) selected.push_back(i);
+    return selected;
+}
+
+std::string Program::Buttons() const {
+    const int ids[] = {IDC_COPY, IDC_DELETE, IDC_EDIT};
+    std::string states;
+    for (int i = 0; i < 3; ++i) states += IsWindowEnabled(Control(ids[i])) ? "CDE"[i] : '-';
+    return states;
+}
+
+void Program::Select(const std::vector<int>& items) const {
+    SendMessageA(List(), LB_SETSEL, FALSE, -1);
+    for (const int item : items) SendMessageA(List(), LB_SETSEL, TRUE, item);
+    SendMessageA(View(), WM_COMMAND, MAKEWPARAM(IDC_CLIP_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List()));
+}
+
+void Program::SendClick(int buttonId) const {
+    SendMessageA(View(), WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(Control(buttonId)));
+}
+
+LRESULT Program::SendCommand(int commandId) const { return SendMessageA(m_main, WM_COMMAND, commandId, 0); }
+
+void Program::PostKey(HWND window, UINT key, UINT modifier) const {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[modifier] = 0x80;  // what TranslateAccelerator and the controls read for the modifier
+    SetKeyboardState(keys);
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(window, WM_KEYDOWN, key, 1 | scan);
+    PostMessageA(window, WM_KEYUP, key, 1 | scan | (LPARAM{3} << 30));
+    Settle();
+    keys[modifier] = 0;
+    SetKeyboardState(keys);
+}
+
+bool Program::Configure(const std::function<void(HWND)>& change, int button) const {
+    return Answer(
+        "Configure",
+        [&](HWND dialog) {
+            change(dialog);
+            PostClick(dialog, button);
+        },
+        [&] { SendCommand(ID_FILE_CONFIGURE); });
+}
+
+bool Program::SetOption(int checkBoxId, bool on) const {
+    return Configure([&](HWND dialog) { CheckDlgButton(dialog, checkBoxId, on ? BST_CHECKED : BST_UNCHECKED); });
+}
+
+bool Program::Close() const {
+    SendMessageA(m_main, WM_CLOSE, 0, 0);
+    return !IsWindow(m_main);
+}
+
+std::optional<DWORD> RunProgramProcess(const std::string& arguments) {
+    std::string commandLine = "\"Z:" SCRAPVAULT_BUILT_EXE "\" " + arguments;
+    for (char& c : commandLine)
+        if (c == '/') c = '\\';
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return std::nullopt;
+    CloseHandle(process.hThread);
+    std::optional<DWORD> code;
+    if (WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 20000)) {
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        code = exitCode;
+    } else {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hProcess);
+    return code;
+}
+
+}  // namespace harness

@@ -1,0 +1,138 @@
+#pragma once
+// What the Windows-side tests share: the real program started inside the test's own process
+// (its application object, frame, view and dialogs, on the test's thread), the registry
+// profile, the clipboard as other programs use it, a clipboard viewer of the test, modal
+// windows answered from another thread, and waits that keep this thread's windows answering.
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+class CScrapvaultApp;
+
+namespace harness {
+
+using Texts = std::vector<std::string>;
+
+// Dispatches this thread's messages as the program's own loop does (its keys and dialog keys
+// first) until done() holds; false when the timeout passes first.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+// Dispatches until no message sent or posted to this thread waits any more.
+void Settle();
+std::string EveryByte();  // the bytes 1 to 255
+
+// ---- The profile: HKCU\Software\QUORVEX\Scrapvault\<section> ----
+void DeleteProfile();
+// A profile that starts without the first-run dialog and closes without asking.
+void QuietProfile();
+struct QuietStart {  // as a fixture's first member
+    QuietStart() { QuietProfile(); }
+};
+void Store(const char* section, const char* name, DWORD type, const std::string& bytes);
+void StoreInt(const char* section, const char* name, int value);
+void StoreText(const char* section, const char* name, const std::string& text);  // with its zero
+std::string ClipKey(int number);                                                 // "CLIP 07"
+struct Stored {
+    DWORD type = REG_NONE;  // REG_NONE: missing
+    std::string bytes;
+};
+Stored Read(const char* section, const char* name);
+std::optional<int> ReadInt(const char* section, const char* name);
+// CLIP 00 to CLIP <count - 1> as texts; "<none>" for a missing entry or one that is no text.
+Texts SavedClippings(int count);
+
+// ---- The clipboard ----
+struct Format {
+    UINT id;
+    std::string bytes;
+};
+Format Text(const std::string& text, UINT format = CF_TEXT);  // with its zero
+// A registered format, as programs mark private content.
+Format Marker(const char* name, const std::string& bytes = std::string(4, '\0'));
+// One copy: the clipboard emptied and given exactly these formats by another thread, which
+// notifies the viewers as another program's copy does; then Settle().
+void SetClipboard(const std::vector<Format>& formats);
+void CopyText(const std::string& text);
+std::optional<std::string> ClipboardText(UINT format = CF_TEXT);
+std::vector<UINT> ClipboardFormats();
+
+// A clipboard viewer of the test on a thread of its own. Joined before the program, it stands
+// behind it in the chain and counts what the program passes on. Hang() stops it answering.
+class Viewer {
+public:
+    Viewer();
+    ~Viewer() { Leave(); }
+    int Notifications() const { return m_notifications; }
+    HWND Window() const { return m_window; }
+    HWND Next() const { return m_next; }
+    void Hang();  // until Resume() or Leave()
+    void Resume() { m_hung = false; }
+    void Leave();  // out of the chain, as a closing program leaves it
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    std::atomic<int> m_notifications{0};
+    std::atomic<bool> m_hung{false}, m_hanging{false}, m_finished{false};
+    std::atomic<HWND> m_window{nullptr}, m_next{nullptr};
+    std::thread m_thread;
+};
+
+// ---- Modal windows ----
+// Runs trigger() on this thread while another thread waits for a dialog or message box
+// captioned `caption` and runs answer() on it (which should close it). True when one came
+// before trigger() returned.
+bool Answer(const char* caption, const std::function<void(HWND)>& answer, const std::function<void()>& trigger);
+// The click of a dialog's button as the dialog hears it, posted from the answering thread.
+void PostClick(HWND dialog, int buttonId);
+std::string TextOf(HWND window);
+
+// ---- The program, in this process ----
+// A dialog or message box nobody answers is closed after three seconds, failing the test.
+class Program {
+public:
+    // The application object's own start-up with the profile as it stands. A first-run
+    // Configure dialog is handed to firstRun (which closes it); without one it is a failure.
+    explicit Program(const std::function<void(HWND)>& firstRun = nullptr);
+    // The frame destroyed as at the end of a run (saving as it does), without a question.
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    HWND Main() const { return m_main; }
+    HWND View() const;
+    HWND Control(int id) const;
+    HWND List() const;
+    Texts Clippings() const;
+    std::vector<int> Selection() const;
+    // One letter per enabled button of Copy, Delete, Edit ("CDE"), '-' for a disabled one.
+    std::string Buttons() const;
+
+    // LB_SETSEL for exactly these items, then LBN_SELCHANGE sent to the view as the list sends it.
+    void Select(const std::vector<int>& items) const;
+    // BN_CLICKED sent to the view as a click on the button sends it.
+    void SendClick(int buttonId) const;
+    LRESULT SendCommand(int commandId) const;
+    // Key down and up posted to the window, with the modifier key held, then handled.
+    void PostKey(HWND window, UINT key, UINT modifier = 0) const;
+    // Opens File > Configure, lets change() set its controls, then presses the button.
+    bool Configure(const std::function<void(HWND)>& change, int button = IDOK) const;
+    bool SetOption(int checkBoxId, bool on) const;
+    // WM_CLOSE sent to the main window; true when the window is gone.
+    bool Close() const;
+
+private:
+    std::unique_ptr<CScrapvaultApp> m_app;
+    HWND m_main = nullptr;
+    std::atomic<bool> m_ended{false};
+    std::thread m_watchdog;
+};
+
+// Runs the built scrapvault.exe with the arguments and waits, pumping, for its exit code.
+std::optional<DWORD> RunProgramProcess(const std::string& arguments = "");
+
+}  // namespace harness
