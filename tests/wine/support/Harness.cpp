@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "app/CScrapvaultApp.h"
 #include "framework/CWnd.h"
@@ -281,7 +282,10 @@ std::string TextOf(HWND window) {
 
 // ---- The program ----
 
-Program::Program(const std::function<void(HWND)>& firstRun) : m_app(std::make_unique<CScrapvaultApp>()) {
+Program::Program(const std::function<void(HWND)>& firstRun) : Program(std::make_unique<CScrapvaultApp>(), firstRun) {}
+
+Program::Program(std::unique_ptr<CScrapvaultApp> app, const std::function<void(HWND)>& firstRun)
+    : m_app(std::move(app)) {
     m_app->InitFramework(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
     const bool asked = Answer(
         "Configure", [&](HWND dialog) { firstRun ? firstRun(dialog) : PostClick(dialog, IDCANCEL); },

@@ -98,6 +98,9 @@ public:
     // The application object's own start-up with the profile as it stands. A first-run
     // Configure dialog is handed to firstRun (which closes it); without one it is a failure.
     explicit Program(const std::function<void(HWND)>& firstRun = nullptr);
+    // The same start-up with a subclass of the application object, one that puts a view of
+    // the test's own into the frame, say.
+    explicit Program(std::unique_ptr<CScrapvaultApp> app, const std::function<void(HWND)>& firstRun = nullptr);
     // The frame destroyed as at the end of a run (saving as it does), without a question.
     ~Program();
     Program(const Program&) = delete;
