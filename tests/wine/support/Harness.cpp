@@ -386,10 +386,7 @@ bool Program::Close() const {
     return !IsWindow(m_main);
 }
 
-std::optional<DWORD> RunProgramProcess(const std::string& arguments) {
-    std::string commandLine = "\"Z:" SCRAPVAULT_BUILT_EXE "\" " + arguments;
-    for (char& c : commandLine)
-        if (c == '/') c = '\\';
+std::optional<DWORD> RunProcess(std::string commandLine) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -406,6 +403,17 @@ std::optional<DWORD> RunProgramProcess(const std::string& arguments) {
     }
     CloseHandle(process.hProcess);
     return code;
+}
+
+std::optional<DWORD> RunProgramProcess(const std::string& arguments) {
+    return RunProcess("\"" + WindowsPath(SCRAPVAULT_BUILT_EXE) + "\" " + arguments);
+}
+
+std::string WindowsPath(const std::string& path) {
+    std::string windowsPath = "Z:" + path;
+    for (char& c : windowsPath)
+        if (c == '/') c = '\\';
+    return windowsPath;
 }
 
 }  // namespace harness

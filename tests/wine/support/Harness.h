@@ -135,7 +135,10 @@ private:
     std::thread m_watchdog;
 };
 
-// Runs the built scrapvault.exe with the arguments and waits, pumping, for its exit code.
-std::optional<DWORD> RunProgramProcess(const std::string& arguments = "");
+// Runs the command line and waits, pumping, for its exit code. "start.exe /unix /usr/bin/xclip"
+// starts a Linux program; Wine never reports such a program's own end.
+std::optional<DWORD> RunProcess(std::string commandLine);
+std::optional<DWORD> RunProgramProcess(const std::string& arguments = "");  // the built scrapvault.exe
+std::string WindowsPath(const std::string& path);                           // "/tmp/a": "Z:\\tmp\\a"
 
 }  // namespace harness

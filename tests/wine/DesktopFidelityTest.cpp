@@ -1,0 +1,171 @@
+// How the program fits the real desktop: notifications that bring no clipboard change, both
+// numbers of the restore request, the form's scroll bars, profile values of every stored type,
+// and the caption buttons' font.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+
+#include "tests/wine/support/Harness.h"
+#include "ui/ControlLayout.h"
+#include "ui/resource.h"
+
+using namespace harness;
+
+namespace {
+// Copies the text as an X11 program does, through xclip (which stays behind to serve it), and
+// waits for Wine's announcements of it to pass the program on to the viewer.
+void CopyTextInX11(const std::string& text, const Viewer& viewer) {
+    const std::string file = "/tmp/scrapvault-x11-copy-" + std::to_string(GetCurrentProcessId());
+    std::ofstream(WindowsPath(file), std::ios::binary) << text;
+    const int before = viewer.Notifications();
+    EXPECT_EQ(RunProcess("start.exe /unix /usr/bin/xclip -selection clipboard " + file), std::optional<DWORD>(0));
+    // Wine notices X11 copies about once a second, and may announce one more than once.
+    EXPECT_TRUE(WaitUntil([&] { return viewer.Notifications() > before; })) << "the X11 copy was not announced";
+    WaitUntil([] { return false; }, 1500);  // for any later announcement
+    DeleteFileA(WindowsPath(file).c_str());
+}
+
+// How far the form is scrolled along the bar, read from the controls: where the layout puts
+// the Copy button for the view's real size, less where the button really is.
+int FormPosition(const Program& program, int bar) {
+    RECT client{}, button{};
+    GetClientRect(program.View(), &client);
+    GetWindowRect(program.Control(IDC_COPY), &button);
+    MapWindowPoints(nullptr, program.View(), reinterpret_cast<POINT*>(&button), 2);
+    const ClipViewLayout layout =
+        LayoutClipView({client.right, client.bottom}, {button.right - button.left, button.bottom - button.top});
+    return bar == SB_HORZ ? layout.copyButton.x - button.left : layout.copyButton.y - button.top;
+}
+}  // namespace
+
+class Desktop : public ::testing::Test {
+protected:
+    QuietStart quiet;
+    Viewer viewer;  // behind the program in the chain
+    Program program;
+};
+
+TEST_F(Desktop, OnlyANotificationThatBringsAClipboardChangeIsCaptured) {
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        Texts expected;
+    } rows[] = {
+        {"a copy by a Windows program", [] { CopyText("windows copy"); }, {"windows copy"}},
+        {"an X11 copy after the program's own copy",
+         [&] {
+             program.Select({0});
+             program.SendClick(IDC_COPY);
+             CopyTextInX11("x11 copy", viewer);
+         },
+         {"x11 copy", "windows copy"}},
+        // As a viewer in front of the program passes on a notification that changed nothing, and
+        // as Wine announces an X11 copy again: the same sequence number.
+        {"a notification sent twice",
+         [&] {
+             SendMessageA(program.View(), WM_DRAWCLIPBOARD, 0, 0);
+             SendMessageA(program.View(), WM_DRAWCLIPBOARD, 0, 0);
+         },
+         {"x11 copy", "windows copy"}},
+        {"the same text copied again", [] { CopyText("x11 copy"); }, {"x11 copy", "x11 copy", "windows copy"}},
+    };
+    for (const auto& row : rows) {
+        row.act();
+        EXPECT_EQ(program.Clippings(), row.expected) << row.what;
+    }
+}
+
+TEST_F(Desktop, EitherNumberOfTheRestoreRequestSentRestoresTheWindowAndAnswersZero) {
+    for (const UINT request : {WM_USER + 0x3FF, 0x04FF}) {  // as the two kinds of starter send it
+        SendMessageA(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        ASSERT_TRUE(IsIconic(program.Main()));
+        EXPECT_EQ(SendMessageA(program.Main(), request, 0, 0), 0) << request;
+        EXPECT_FALSE(IsIconic(program.Main())) << request;
+    }
+}
+
+TEST_F(Desktop, TheFormScrollsByLinePageAndThumbSentAndReturnsWhenItFitsAgain) {
+    const HWND view = program.View();
+    const auto resize = [&](int width, int height) {
+        SetWindowPos(program.Main(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Settle();
+    };
+    ShowWindow(program.Main(), SW_RESTORE);
+    resize(116, 100);  // the smallest window
+    ASSERT_EQ(GetWindowLongA(view, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), WS_HSCROLL | WS_VSCROLL);
+    const struct {
+        UINT code;
+        int thumb;
+        // Whether the move from `before` to `after` is the one asked for; `last` is the
+        // furthest position seen so far.
+        bool (*expected)(int before, int after, int last);
+    } steps[] = {
+        {SB_LINEDOWN, 0, [](int b, int a, int) { return a > b; }},
+        {SB_PAGEDOWN, 0, [](int b, int a, int) { return a > b; }},
+        {SB_THUMBTRACK, 1, [](int, int a, int) { return a == 1; }},
+        {SB_THUMBPOSITION, 999, [](int, int a, int last) { return a >= last && a > 1; }},
+        {SB_LINEDOWN, 0, [](int b, int a, int) { return a == b; }},  // at the end
+        {SB_LINEUP, 0, [](int b, int a, int) { return a < b; }},
+        {SB_PAGEUP, 0, [](int b, int a, int) { return a < b; }},
+        {SB_THUMBTRACK, 999, [](int, int a, int last) { return a == last; }},
+    };
+    for (const int bar : {SB_HORZ, SB_VERT}) {
+        int last = 0;
+        for (const auto& step : steps) {
+            const int before = GetScrollPos(view, bar);
+            SendMessageA(view, bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL, MAKEWPARAM(step.code, step.thumb), 0);
+            const int after = GetScrollPos(view, bar);
+            EXPECT_TRUE(step.expected(before, after, last))
+                << "bar " << bar << ", request " << step.code << ": " << before << " -> " << after;
+            EXPECT_EQ(FormPosition(program, bar), after) << "the controls did not move with the form";
+            last = std::max(last, after);
+        }
+    }
+    resize(120, 100);  // the form still larger than the view: it stays scrolled
+    EXPECT_GT(FormPosition(program, SB_HORZ), 0);
+    EXPECT_GT(FormPosition(program, SB_VERT), 0);
+    resize(480, 400);
+    EXPECT_FALSE(GetWindowLongA(view, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+    EXPECT_EQ(FormPosition(program, SB_HORZ), 0);
+    EXPECT_EQ(FormPosition(program, SB_VERT), 0);
+}
+
+TEST(DesktopProfile, ValuesOfEveryStoredTypeAreRead) {
+    DeleteProfile();
+    const auto integer = [](std::int32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); };
+    const struct {
+        const char* section;
+        const char* name;
+        DWORD type;
+        std::string bytes;
+    } rows[] = {
+        // A number to save of 3 keeps the first-run dialog closed and loads three of the four clips.
+        {"Configure", "NumberToSave", REG_BINARY, integer(3)},
+        {"Configure", "ConfirmExit", REG_BINARY, integer(0)},
+        {"Configure", "AlwaysOnTop", REG_BINARY, integer(1)},
+        {"LastClips", "CLIP 00", REG_EXPAND_SZ, std::string("%PATH% expand\0", 14)},
+        {"LastClips", "CLIP 01", REG_BINARY, std::string("binary\0tail", 11)},
+        {"LastClips", "CLIP 02", REG_MULTI_SZ, std::string("multi\0second\0\0", 14)},
+        {"LastClips", "CLIP 03", REG_SZ, std::string("beyond the number\0", 18)},
+    };
+    for (const auto& row : rows) Store(row.section, row.name, row.type, row.bytes);
+    Program program;  // fails should the first-run Configure dialog open
+    EXPECT_EQ(program.Clippings(), (Texts{"%PATH% expand", "binary", "multi"}));
+    EXPECT_TRUE(GetWindowLongA(program.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(program.Close());  // fails should it ask to confirm the exit
+}
+
+TEST(DesktopFonts, TheCaptionButtonsFontIsInstalled) {
+    const HFONT font = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    char face[LF_FACESIZE] = "";
+    GetTextFaceA(screen, sizeof face, face);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    EXPECT_STREQ(face, "Marlett");
+}
