@@ -2,6 +2,9 @@
 // the layout, given to the real program as its controls and the platform give them.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "tests/wine/support/Harness.h"
 #include "ui/ControlLayout.h"
 #include "ui/resource.h"
@@ -74,6 +77,27 @@ TEST_F(Commands, CopyPutsTheSelectionTopDownOnTheClipboardAloneAndMinimises) {
         EXPECT_TRUE(IsIconic(program.Main()));
         Restore();
     }
+}
+
+TEST_F(Commands, CopyWhileAnotherProgramHoldsTheClipboardNeitherHangsNorLosesAnything) {
+    Fill({"a", "b"});
+    const HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<bool> held{false};
+    std::thread holder([&] {
+        held = OpenClipboard(nullptr) != FALSE;
+        WaitForSingleObject(release, 10000);
+        if (held) CloseClipboard();
+    });
+    ASSERT_TRUE(WaitUntil([&] { return held.load(); }, 2000));
+    program.Select({0, 1});
+    program.SendClick(IDC_COPY);
+    SetEvent(release);
+    holder.join();
+    CloseHandle(release);
+    EXPECT_EQ(ClipboardText(), "a");  // the holder's clipboard, as it was
+    EXPECT_EQ(program.Clippings(), (Texts{"a", "b"}));
+    EXPECT_TRUE(program.Selection().empty());
+    EXPECT_EQ(program.Buttons(), "---");
 }
 
 TEST_F(Commands, DeleteByButtonOrKeyRemovesExactlyTheSelectedItems) {
