@@ -54,8 +54,10 @@ TEST_F(Commands, CopyPutsTheSelectionTopDownOnTheClipboardAloneAndMinimises) {
         Texts list;
         std::vector<int> selection;
         std::string copied;
+        bool doubleClick = false;  // on the list, instead of the Copy button
     } cases[] = {
         {{"zero", "one", "two", "three"}, {0, 2}, "zerotwo"},
+        {{"x", "y", "z"}, {1, 2}, "yz", true},
         {{"line one\r\n", "caf\xE9 \x80", "", "tail"}, {0, 1, 2, 3}, "line one\r\ncaf\xE9 \x80tail"},
         {{"before", "", "kept", ""}, {1, 3}, ""},
         {{megabyte, "a", "b"}, {0, 2}, megabyte + "b"},
@@ -67,7 +69,10 @@ TEST_F(Commands, CopyPutsTheSelectionTopDownOnTheClipboardAloneAndMinimises) {
         SetClipboard({Marker("Scrapvault Test Format", "a format of another program")});
         program.Select(c.selection);
         ASSERT_EQ(program.Buttons(), "CDE");
-        program.SendClick(IDC_COPY);
+        if (c.doubleClick)
+            SendMessageA(program.View(), WM_COMMAND, MAKEWPARAM(IDC_CLIP_LIST, LBN_DBLCLK), LPARAM(program.List()));
+        else
+            program.SendClick(IDC_COPY);
         Settle();
         EXPECT_TRUE(ClipboardText() == c.copied) << c.copied.size();
         EXPECT_EQ(ClipboardFormats(), textAlone);
