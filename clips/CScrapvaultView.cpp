@@ -28,6 +28,19 @@ namespace {
 // How long a notification may wait for the next viewer before it is given up.
 constexpr UINT kNextViewerTimeoutMs = 2000;
 
+// One of the view's 0/1 flags, 1 for the object's lifetime: lowered again on every path out,
+// an exception included, so a failed copy or capture never leaves capture switched off.
+class RaisedFlag {
+public:
+    explicit RaisedFlag(int& flag) : m_flag(flag) { m_flag = 1; }
+    ~RaisedFlag() { m_flag = 0; }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+
+private:
+    int& m_flag;
+};
+
 ProfileStore& Profile() { return AfxGetApp()->Profile(); }
 
 // far - near without overflowing: a corrupted profile may hold any two numbers.
@@ -129,10 +142,7 @@ void CScrapvaultView::OnDrawClipboard() {
 void CScrapvaultView::CaptureClipboard() {
     // From the first look at the clipboard on: a notification that the reading itself brings
     // about is no copy of the user's.
-    struct CapturingScope {
-        CapturingScope() { s_bCapturing = 1; }
-        ~CapturingScope() { s_bCapturing = 0; }
-    } const capturing;
+    const RaisedFlag capturing(s_bCapturing);
     if (const std::optional<std::string> text = ReadTextToCapture(m_hWnd)) AddClipping(text->c_str());
 }
 
@@ -202,10 +212,10 @@ void CScrapvaultView::EnableButtons(BOOL enable) const {
 
 void CScrapvaultView::OnCopy() {
     if (m_clipList.GetSelCount() <= 0) return;
-    m_bCopying = 1;
-    const CString joined = TakeSelectedText();
-    PutTextOnClipboard(m_hWnd, joined.str());
-    m_bCopying = 0;
+    {
+        const RaisedFlag copying(m_bCopying);
+        PutTextOnClipboard(m_hWnd, TakeSelectedText().str());
+    }
     EnableButtons(FALSE);
     if (m_settings.MinimizeOnCopy)
         if (const CWnd* mainWnd = AfxGetMainWnd()) mainWnd->ShowWindow(SW_MINIMIZE);
