@@ -53,12 +53,12 @@ std::optional<std::string> ReadTextToCapture(HWND owner) {
     return std::nullopt;
 }
 
-bool PutTextOnClipboard(HWND owner, const std::string& text) {
+void PutTextOnClipboard(HWND owner, const std::string& text) {
     const std::size_t size = text.size() + 1;
     OwnedGlobalBlock block(GMEM_MOVEABLE | GMEM_DDESHARE, size);
-    if (!block) return false;
+    if (!block) return;
     const GlobalLockScope locked(block.Get());
-    if (!locked.Data()) return true;  // offered nothing: the block is freed with its owner
+    if (!locked.Data()) return;  // offered nothing: the block is freed with its owner
     std::memcpy(locked.Data(), text.c_str(), size);
     // The lock is released after the clipboard is closed.
     const OpenClipboardScope clipboard(owner);
@@ -66,5 +66,4 @@ bool PutTextOnClipboard(HWND owner, const std::string& text) {
         ::EmptyClipboard();
         if (::SetClipboardData(CF_TEXT, block.Get())) block.Release();
     }
-    return true;
 }

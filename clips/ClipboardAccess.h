@@ -11,8 +11,9 @@
 // when neither yields a text or when the content is marked to be left alone.
 std::optional<std::string> ReadTextToCapture(HWND owner);
 
-// Replaces the clipboard's content with the text as CF_TEXT. False when no memory was left for it.
-bool PutTextOnClipboard(HWND owner, const std::string& text);
+// Replaces the clipboard's content with the text as CF_TEXT; without memory for the text, or
+// with the clipboard held by another program, the clipboard is left as it was.
+void PutTextOnClipboard(HWND owner, const std::string& text);
 
 // The clipboard, open for the lifetime of the object (when opening succeeded).
 class OpenClipboardScope {
