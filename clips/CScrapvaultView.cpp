@@ -27,6 +27,8 @@
 namespace {
 // How long a notification may wait for the next viewer before it is given up.
 constexpr UINT kNextViewerTimeoutMs = 2000;
+// The view's timer that tries a capture again while another program holds the clipboard.
+constexpr UINT_PTR kCaptureRetryTimer = 1;
 
 // One of the view's 0/1 flags, 1 for the object's lifetime: lowered again on every path out,
 // an exception included, so a failed copy or capture never leaves capture switched off.
@@ -73,6 +75,7 @@ const MessageEntry CScrapvaultView::kMessages[] = {
     onSize<&CScrapvaultView::OnSize>(),
     onInitMenu<&CScrapvaultView::OnInitMenu>(),
     onSysCommand<&CScrapvaultView::OnSysCommand>(),
+    onTimer<&CScrapvaultView::OnTimer>(),
 };
 const MessageMap CScrapvaultView::kMessageMap{&CFormView::kMessageMap, kMessages};
 
@@ -117,33 +120,61 @@ void CScrapvaultView::JoinViewerChain() {
 
 void CScrapvaultView::LeaveViewerChain() {
     if (!m_bInViewerChain) return;
+    StopWaitingForClipboard();
     ::ChangeClipboardChain(m_hWnd, m_hNextViewer);
     m_hNextViewer = nullptr;
     m_bInViewerChain = false;
 }
 
+bool CScrapvaultView::MayCapture() const {
+    return m_clipList.m_hWnd && ::IsWindow(m_clipList.m_hWnd) && m_bReady && !m_bCopying && !s_bCapturing;
+}
+
 void CScrapvaultView::OnDrawClipboard() {
-    if (m_clipList.m_hWnd && ::IsWindow(m_clipList.m_hWnd) && m_bReady && !m_bCopying && !s_bCapturing) {
-        if (capture::ClipboardChangedSince(::GetClipboardSequenceNumber(), m_lastExaminedSequence)) {
-            try {
-                CaptureClipboard();
-            } catch (const std::bad_alloc&) {
-                // No memory for this text: this one capture is dropped, the list stays as it was,
-                // and the next viewer still hears of the change.
-            }
-        }
-        // Taken after the reading: Wine brings an X11 program's copy in again, under a new
-        // number, when the clipboard is read, and announces it with a notification of its own.
-        m_lastExaminedSequence = ::GetClipboardSequenceNumber();
+    if (MayCapture()) {
+        const DWORD sequence = ::GetClipboardSequenceNumber();
+        if (capture::ClipboardChangedSince(sequence, m_lastExaminedSequence)) CaptureClipboard(sequence);
     }
     PassToNextViewer(WM_DRAWCLIPBOARD, 0, 0);
 }
 
-void CScrapvaultView::CaptureClipboard() {
-    // From the first look at the clipboard on: a notification that the reading itself brings
-    // about is no copy of the user's.
-    const RaisedFlag capturing(s_bCapturing);
-    if (const std::optional<std::string> text = ReadTextToCapture(m_hWnd)) AddClipping(text->c_str());
+void CScrapvaultView::CaptureClipboard(DWORD sequence) {
+    bool held = false;
+    try {
+        // From the first look at the clipboard on: a notification that the reading itself brings
+        // about is no copy of the user's.
+        const RaisedFlag capturing(s_bCapturing);
+        const ClipboardReading reading = ReadTextToCapture(m_hWnd);
+        held = reading.held;
+        if (reading.text) AddClipping(reading.text->c_str());
+    } catch (const std::bad_alloc&) {
+        // No memory for this text: this one capture is dropped, the list stays as it was,
+        // and the next viewer still hears of the change.
+    }
+    if (held) {
+        if (!m_pendingCapture.IsPending()) SetTimer(kCaptureRetryTimer, kCapturePatience.intervalMs);
+        m_pendingCapture.Held(sequence, ::GetTickCount());
+    } else {
+        StopWaitingForClipboard();
+    }
+    // Taken after the reading: Wine brings an X11 program's copy in again, under a new number,
+    // when the clipboard is read, and announces it with a notification of its own.
+    m_lastExaminedSequence = ::GetClipboardSequenceNumber();
+}
+
+void CScrapvaultView::OnTimer(UINT_PTR id) {
+    if (id != kCaptureRetryTimer) return;
+    if (m_pendingCapture.OnTick(::GetClipboardSequenceNumber(), ::GetTickCount()) == PendingCapture::Tick::GiveUp)
+        KillTimer(kCaptureRetryTimer);
+    else if (MayCapture())  // else the next tick tries again
+        CaptureClipboard(m_pendingCapture.Sequence());
+}
+
+void CScrapvaultView::StopWaitingForClipboard() {
+    // Only a capture that waited has a timer to stop: the common path makes no call for it.
+    if (!m_pendingCapture.IsPending()) return;
+    m_pendingCapture.Settle();
+    KillTimer(kCaptureRetryTimer);
 }
 
 void CScrapvaultView::AddClipping(const char* text) { m_clips.InsertAtTop(text, m_settings.RemoveDups != 0); }

@@ -3,6 +3,7 @@
 // It turns messages into calls on the clip list, the clipboard and the settings.
 #include "clips/ClipList.h"
 #include "clips/ListBoxItems.h"
+#include "clips/PendingCapture.h"
 #include "framework/CButton.h"
 #include "framework/CFormView.h"
 #include "framework/CListBox.h"
@@ -42,7 +43,12 @@ private:
     void OnDestroy();
     void JoinViewerChain();
     void LeaveViewerChain();
-    void CaptureClipboard();
+    bool MayCapture() const;
+    // Captures the content announced under this sequence number; a clipboard another program
+    // holds is tried again on the retry timer.
+    void CaptureClipboard(DWORD sequence);
+    void OnTimer(UINT_PTR id);
+    void StopWaitingForClipboard();
     // Passes a chain notification on. A next viewer that has stopped responding is skipped
     // rather than allowed to hang the program.
     void PassToNextViewer(UINT message, WPARAM wParam, LPARAM lParam) const;
@@ -99,6 +105,9 @@ private:
 
     // The clipboard's sequence number when a notification was last examined for capture.
     DWORD m_lastExaminedSequence = 0;
+    // A capture waiting for another program to let go of the clipboard; while one waits, the
+    // retry timer runs.
+    PendingCapture m_pendingCapture;
 
     // 1 while a capture reads the clipboard, for the whole process.
     static int s_bCapturing;

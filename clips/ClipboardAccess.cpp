@@ -11,7 +11,8 @@ struct ClipboardSurvey {
     bool excluded = false;
 };
 
-ClipboardSurvey SurveyClipboard(HWND owner) {
+// Looks at the formats of the clipboard this thread has open.
+ClipboardSurvey SurveyOpenClipboard() {
     static const UINT excludeMarkers[] = {
         ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[0]),
         ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[1]),
@@ -19,8 +20,6 @@ ClipboardSurvey SurveyClipboard(HWND owner) {
     static const UINT historyConsent = ::RegisterClipboardFormatA(capture::kHistoryConsentFormat);
 
     ClipboardSurvey survey;
-    const OpenClipboardScope clipboard(owner);
-    if (!clipboard.IsOpen()) return survey;
     for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format)) {
         survey.formats.Note(format);
         if (format == excludeMarkers[0] || format == excludeMarkers[1]) {
@@ -32,25 +31,19 @@ ClipboardSurvey SurveyClipboard(HWND owner) {
     }
     return survey;
 }
-
-// The text in one clipboard format; nothing when the format yields no readable block.
-std::optional<std::string> ReadClipboardText(HWND owner, unsigned format) {
-    const OpenClipboardScope clipboard(owner);
-    if (!clipboard.IsOpen()) return std::nullopt;
-    const GlobalLockScope data(::GetClipboardData(format));
-    if (!data.Data()) return std::nullopt;
-    return capture::TextFromBlock(data.Data(), data.Size());
-}
 }  // namespace
 
-std::optional<std::string> ReadTextToCapture(HWND owner) {
-    const ClipboardSurvey survey = SurveyClipboard(owner);
-    if (survey.formats.Empty() || survey.excluded) return std::nullopt;
+ClipboardReading ReadTextToCapture(HWND owner) {
+    const OpenClipboardScope clipboard(owner);
+    if (!clipboard.IsOpen()) return {true, std::nullopt};
+    const ClipboardSurvey survey = SurveyOpenClipboard();
+    if (survey.formats.Empty() || survey.excluded) return {};
     for (const unsigned format : capture::TextFormatsToTry(survey.formats)) {
         if (format == 0) continue;
-        if (std::optional<std::string> text = ReadClipboardText(owner, format)) return text;
+        const GlobalLockScope data(::GetClipboardData(format));
+        if (data.Data()) return {false, capture::TextFromBlock(data.Data(), data.Size())};
     }
-    return std::nullopt;
+    return {};
 }
 
 void PutTextOnClipboard(HWND owner, const std::string& text) {

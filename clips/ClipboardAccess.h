@@ -7,9 +7,16 @@
 #include <string>
 #include <utility>
 
-// The text a capture takes from the clipboard as it stands: CF_TEXT, else CF_OEMTEXT. Nothing
-// when neither yields a text or when the content is marked to be left alone.
-std::optional<std::string> ReadTextToCapture(HWND owner);
+// What a capture found on the clipboard.
+struct ClipboardReading {
+    bool held = false;  // another program had the clipboard open: nothing could be read
+    std::optional<std::string> text;
+};
+
+// The text a capture takes from the clipboard as it stands: CF_TEXT, else CF_OEMTEXT. No text
+// when neither yields one or when the content is marked to be left alone. The clipboard is
+// opened once, for the look at its formats and the read together.
+ClipboardReading ReadTextToCapture(HWND owner);
 
 // Replaces the clipboard's content with the text as CF_TEXT; without memory for the text, or
 // with the clipboard held by another program, the clipboard is left as it was.

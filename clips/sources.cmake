@@ -2,6 +2,7 @@
 set(CLIPS_PURE_SOURCES
     clips/CaptureRules.cpp
     clips/ClipList.cpp
+    clips/PendingCapture.cpp
     clips/SystemMenuEntries.cpp
 )
 set(CLIPS_WIN32_SOURCES

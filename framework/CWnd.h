@@ -33,6 +33,9 @@ public:
     void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     BOOL DestroyWindow();
+    // A timer of the window's own, announced to it by WM_TIMER with the id.
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapseMs) const { return ::SetTimer(m_hWnd, id, elapseMs, nullptr); }
+    BOOL KillTimer(UINT_PTR id) const { return ::KillTimer(m_hWnd, id); }
 
     // The insert-after values of SetWindowPos as window objects.
     static const CWnd wndTopMost;

@@ -120,6 +120,15 @@ constexpr MessageEntry onScroll(UINT message) {
             }};
 }
 
+// void Handler(UINT_PTR id): WM_TIMER for one of the window's own timers.
+template <auto Handler>
+constexpr MessageEntry onTimer() {
+    return {WM_TIMER, 0, 0, [](CCmdTarget& t, WPARAM w, LPARAM) -> LRESULT {
+                (message_detail::Target<Handler>(t).*Handler)(static_cast<UINT_PTR>(w));
+                return 0;
+            }};
+}
+
 // void Handler(UINT nID, LPARAM lParam): WM_SYSCOMMAND.
 template <auto Handler>
 constexpr MessageEntry onSysCommand() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "clips/CaptureRules.h"
+#include "clips/PendingCapture.h"
 #include "clips/SystemMenuEntries.h"
 #include "ui/ControlLayout.h"
 
@@ -48,6 +49,31 @@ TEST(CaptureRules, OnlyAConsentOfZeroRefusesTheContent) {
     EXPECT_FALSE(HistoryConsentRefused("\1\0\0\0", 4));
     EXPECT_FALSE(HistoryConsentRefused("\0\0\0", 3));
     EXPECT_FALSE(HistoryConsentRefused(nullptr, 4));
+}
+
+TEST(PendingCapture, ATickRetriesOnlyWhileTheHeldContentStaysAndThePatienceLasts) {
+    constexpr auto retry = PendingCapture::Tick::Retry, giveUp = PendingCapture::Tick::GiveUp;
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> held;  // (sequence, ms) of each attempt
+        std::uint32_t sequenceNow, nowMs;
+        PendingCapture::Tick expected;
+    } cases[] = {
+        {"the same content within the patience", {{5, 0}}, 5, 1999, retry},
+        {"the patience used up", {{5, 0}}, 5, 2000, giveUp},
+        {"a failed retry keeps the wait's start", {{5, 0}, {5, 1500}}, 5, 2000, giveUp},
+        {"new content waits anew in its place", {{5, 0}, {6, 1500}}, 6, 2000, retry},
+        {"content replaced while held", {{5, 0}}, 6, 25, giveUp},
+        {"an unknown number waits for the patience alone", {{0, 0}}, 9, 1999, retry},
+        {"the tick count wrapping", {{5, 0xFFFFFF00u}}, 5, 0x100, retry},
+        {"nothing held", {}, 5, 0, giveUp},
+    };
+    for (const auto& c : cases) {
+        PendingCapture pending;
+        for (const auto& [sequence, ms] : c.held) pending.Held(sequence, ms);
+        EXPECT_EQ(pending.OnTick(c.sequenceNow, c.nowMs), c.expected) << c.what;
+        EXPECT_EQ(pending.IsPending(), c.expected == retry) << c.what;
+    }
 }
 
 TEST(SystemMenuEntries, ItemsOneToTwentyAreOfferedByTheirFirstTenPrintableBytes) {

@@ -52,6 +52,24 @@ TEST_F(Capture, WithRemoveDupsACopyReplacesOnlyItsNewestExactTwin) {
     EXPECT_EQ(program.Clippings(), (Texts{"other", "hell", "hello", "HELLO", "hello world"}));
 }
 
+TEST_F(Capture, ACopyHeldOpenAfterwardsIsTakenOnceAsItStandsWhenLetGoWithinTwoSeconds) {
+    const struct {
+        DWORD holdMs;
+        std::optional<std::string> replacement;  // put on the clipboard before it is let go
+        bool taken;
+    } rows[] = {{30, {}, true}, {300, {}, true}, {1200, {}, true}, {300, "what it became", true}, {2500, {}, false}};
+    Texts expected;
+    for (const auto& row : rows) {
+        const std::string copied = "held for " + std::to_string(row.holdMs) + " ms";
+        EXPECT_TRUE(CopyAndHold(copied, row.holdMs, row.replacement, program.Main())) << copied << ": not answering";
+        if (row.taken) expected.insert(expected.begin(), row.replacement.value_or(copied));
+        WaitUntil([&] { return program.Clippings().size() > expected.size(); }, 200);  // time to take it twice
+        EXPECT_EQ(program.Clippings(), expected) << copied;
+    }
+    CopyText("the next copy");
+    EXPECT_EQ(program.Clippings().front(), "the next copy");
+}
+
 TEST(ViewerChain, NotificationsPassDownAndTheChainIsMendedAsViewersLeave) {
     QuietProfile();
     Viewer last, middle, first;  // the chain: the program, first, middle, last

@@ -134,25 +134,55 @@ Format Text(const std::string& text, UINT format) { return {format, text + '\0'}
 
 Format Marker(const char* name, const std::string& bytes) { return {RegisterClipboardFormatA(name), bytes}; }
 
-void SetClipboard(const std::vector<Format>& formats) {
-    // From a thread of its own, as another program's copy: the program hears of it only once it
-    // reads its messages again. Emptying asks the last owner, perhaps the program, to let go.
-    std::atomic<bool> copied{false};
-    std::thread copier([&] {
-        if (!OpenTheClipboard()) return;
-        EmptyClipboard();
-        for (const Format& format : formats) {
-            const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, format.bytes.size());
-            std::memcpy(GlobalLock(block), format.bytes.data(), format.bytes.size());
-            GlobalUnlock(block);
-            if (!SetClipboardData(format.id, block)) GlobalFree(block);
-        }
-        CloseClipboard();
-        copied = true;
+namespace {
+// Empties the clipboard this thread has open and gives it exactly these formats.
+void PutOnOpenClipboard(const std::vector<Format>& formats) {
+    EmptyClipboard();
+    for (const Format& format : formats) {
+        const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, format.bytes.size());
+        std::memcpy(GlobalLock(block), format.bytes.data(), format.bytes.size());
+        GlobalUnlock(block);
+        if (!SetClipboardData(format.id, block)) GlobalFree(block);
+    }
+}
+
+// Runs work on a thread of its own, as another program: the program hears of its copies only
+// once this thread reads its messages again, as it does meanwhile.
+void AsAnotherProgram(const std::function<void()>& work) {
+    std::atomic<bool> done{false};
+    std::thread other([&] {
+        work();
+        done = true;
     });
-    WaitUntil([&] { return copied.load(); });
-    copier.join();
+    WaitUntil([&] { return done.load(); });
+    other.join();
+}
+}  // namespace
+
+void SetClipboard(const std::vector<Format>& formats) {
+    // Emptying asks the last owner, perhaps the program, to let go.
+    AsAnotherProgram([&] {
+        if (!OpenTheClipboard()) return;
+        PutOnOpenClipboard(formats);
+        CloseClipboard();
+    });
     Settle();
+}
+
+bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std::string>& replacement, HWND answering) {
+    bool answered = false;
+    AsAnotherProgram([&] {
+        if (!OpenTheClipboard()) return;
+        PutOnOpenClipboard({Text(text)});
+        CloseClipboard();
+        if (!OpenClipboard(nullptr)) return;
+        Sleep(holdMs / 2);
+        answered = SendMessageTimeoutA(answering, WM_NULL, 0, 0, SMTO_NORMAL, 1000, nullptr) != 0;
+        Sleep(holdMs - holdMs / 2);
+        if (replacement) PutOnOpenClipboard({Text(*replacement)});
+        CloseClipboard();
+    });
+    return answered;
 }
 
 void CopyText(const std::string& text) { SetClipboard({Text(text)}); }
