@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "clips/CaptureRules.h"
+#include "clips/PendingCapture.h"
 
 namespace {
 // What the enumeration found on the clipboard.
@@ -33,6 +34,18 @@ ClipboardSurvey SurveyOpenClipboard() {
 }
 }  // namespace
 
+OpenClipboardScope::OpenClipboardScope(HWND owner, const ClipboardPatience& patience)
+    : m_open(::OpenClipboard(owner) != FALSE) {
+    for (const DWORD start = ::GetTickCount(); !m_open && patience.AllowsRetry(start, ::GetTickCount());) {
+        // Messages other threads send are answered meanwhile: the holder may be waiting for
+        // this thread, the clipboard's last owner, to let its content go.
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, patience.intervalMs, QS_SENDMESSAGE);
+        MSG sent;
+        ::PeekMessageA(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        m_open = ::OpenClipboard(owner) != FALSE;
+    }
+}
+
 ClipboardReading ReadTextToCapture(HWND owner) {
     const OpenClipboardScope clipboard(owner);
     if (!clipboard.IsOpen()) return {true, std::nullopt};
@@ -54,7 +67,7 @@ void PutTextOnClipboard(HWND owner, const std::string& text) {
     if (!locked.Data()) return;  // offered nothing: the block is freed with its owner
     std::memcpy(locked.Data(), text.c_str(), size);
     // The lock is released after the clipboard is closed.
-    const OpenClipboardScope clipboard(owner);
+    const OpenClipboardScope clipboard(owner, kCopyPatience);
     if (clipboard.IsOpen()) {
         ::EmptyClipboard();
         if (::SetClipboardData(CF_TEXT, block.Get())) block.Release();

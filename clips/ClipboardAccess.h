@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+struct ClipboardPatience;
+
 // What a capture found on the clipboard.
 struct ClipboardReading {
     bool held = false;  // another program had the clipboard open: nothing could be read
@@ -18,14 +20,17 @@ struct ClipboardReading {
 // opened once, for the look at its formats and the read together.
 ClipboardReading ReadTextToCapture(HWND owner);
 
-// Replaces the clipboard's content with the text as CF_TEXT; without memory for the text, or
-// with the clipboard held by another program, the clipboard is left as it was.
+// Replaces the clipboard's content with the text as CF_TEXT, waiting a moment for a clipboard
+// another program holds; without memory for the text, or with the clipboard still held, the
+// clipboard is left as it was.
 void PutTextOnClipboard(HWND owner, const std::string& text);
 
 // The clipboard, open for the lifetime of the object (when opening succeeded).
 class OpenClipboardScope {
 public:
     explicit OpenClipboardScope(HWND owner) : m_open(::OpenClipboard(owner) != FALSE) {}
+    // Tries again while another program holds the clipboard, as long as the patience lasts.
+    OpenClipboardScope(HWND owner, const ClipboardPatience& patience);
     ~OpenClipboardScope() {
         if (m_open) ::CloseClipboard();
     }

@@ -14,6 +14,8 @@ struct ClipboardPatience {
 
 // A notification's capture: tried again on a timer while the program's message loop runs on.
 constexpr ClipboardPatience kCapturePatience{25, 2000};
+// The Copy command: the user waits for it, so it waits only a moment.
+constexpr ClipboardPatience kCopyPatience{20, 500};
 
 class PendingCapture {
 public:
