@@ -409,6 +409,30 @@ std::optional<DWORD> RunProgramProcess(const std::string& arguments) {
     return RunProcess("\"" + WindowsPath(SCRAPVAULT_BUILT_EXE) + "\" " + arguments);
 }
 
+std::string ProgramCommandLine(const std::string& arguments) {
+    return "\"" + WindowsPath(SCRAPVAULT_BUILT_EXE) + "\" " + arguments;
+}
+
+SuspendedProcess::SuspendedProcess(std::string commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                   &m_process);
+}
+
+SuspendedProcess::~SuspendedProcess() {
+    if (!ExitCode()) TerminateProcess(m_process.hProcess, 1), WaitForSingleObject(m_process.hProcess, 5000);
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+std::optional<DWORD> SuspendedProcess::ExitCode() const {
+    DWORD code = 0;
+    if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0 || !GetExitCodeProcess(m_process.hProcess, &code))
+        return std::nullopt;
+    return code;
+}
+
 std::string WindowsPath(const std::string& path) {
     std::string windowsPath = "Z:" + path;
     for (char& c : windowsPath)
