@@ -16,11 +16,22 @@ const MessageEntry CScrapvaultApp::kMessages[] = {
 };
 const MessageMap CScrapvaultApp::kMessageMap{&CWinApp::kMessageMap, kMessages};
 
+namespace {
+// One per user session: another session's instance watches another clipboard.
+constexpr char kOneInstanceMutexName[] = "Local\\QUORVEX Scrapvault one instance";
+// An earlier start may still be on its way to its window, or showing the first-run Configure dialog.
+constexpr DWORD kWaitForEarlierInstanceMs = 10000;
+constexpr DWORD kPollMs = 50;
+}  // namespace
+
+CScrapvaultApp::~CScrapvaultApp() { CloseAllDocuments(FALSE); }
+
 BOOL CScrapvaultApp::InitInstance() {
-    if (const HWND earlier = FindEarlierInstance()) {
-        ::SendMessageA(earlier, WM_RESTOREINSTANCE, 0, 0);
-        return FALSE;
-    }
+    if (WakeEarlierInstance()) return FALSE;
+    // The window search cannot see a start made a moment ago that has no window yet; the mutex
+    // can. Should the system make no mutex, the window search alone decides.
+    m_oneInstance = NamedMutex(kOneInstanceMutexName);
+    if (m_oneInstance.HeldElsewhere() && !WaitForEarlierInstance()) return FALSE;
     Enable3dControls();
     LoadStdProfileSettings(4);
     AddDocTemplate(CSingleDocTemplate::For<CScrapvaultDoc, CMainFrame, CScrapvaultView>(IDR_MAINFRAME));
@@ -40,6 +51,21 @@ BOOL CScrapvaultApp::SaveAllModified() {
     if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
         if (auto* view = frame->GetActiveViewAs<CScrapvaultView>()) view->SaveForSessionEnd();
     return CWinApp::SaveAllModified();
+}
+
+bool CScrapvaultApp::WakeEarlierInstance() {
+    const HWND earlier = FindEarlierInstance();
+    if (earlier) ::SendMessageA(earlier, WM_RESTOREINSTANCE, 0, 0);
+    return earlier != nullptr;
+}
+
+bool CScrapvaultApp::WaitForEarlierInstance() {
+    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < kWaitForEarlierInstanceMs;) {
+        if (WakeEarlierInstance()) return false;
+        // The holder lets go only after its window is gone and its list saved, or by ending.
+        if (m_oneInstance.WaitToHold(kPollMs)) return true;
+    }
+    return false;
 }
 
 HWND CScrapvaultApp::FindEarlierInstance() {

@@ -108,3 +108,22 @@ TEST(Startup, ShowsItsWindowMinimisedWithoutTheClipboardsTextAndASecondStartWake
     EXPECT_FALSE(IsIconic(program.Main()));
     DestroyWindow(longer);
 }
+
+TEST(Startup, OfTwoStartsAtTheSameMomentOneGoesOnAndTheOtherWakesItAndEndsWithZero) {
+    QuietProfile();
+    for (int round = 0; round < 3; ++round) {
+        const SuspendedProcess starts[2];
+        for (const SuspendedProcess& start : starts) start.Resume();
+        // Two instances would both run on: neither start would end.
+        ASSERT_TRUE(WaitUntil([&] { return starts[0].ExitCode() || starts[1].ExitCode(); }, 20000)) << round;
+        const bool firstEnded = starts[0].ExitCode().has_value();
+        EXPECT_EQ(starts[firstEnded ? 0 : 1].ExitCode(), std::optional<DWORD>(0)) << round;
+        const SuspendedProcess& survivor = starts[firstEnded ? 1 : 0];
+        EXPECT_FALSE(survivor.ExitCode()) << round;
+        const HWND window = FindWindowA(nullptr, "Scrapvault");
+        ASSERT_TRUE(window && !FindWindowExA(nullptr, window, nullptr, "Scrapvault")) << "not one window: " << round;
+        EXPECT_FALSE(IsIconic(window)) << round;  // woken from its minimised start
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitUntil([&] { return survivor.ExitCode().has_value(); })) << round;
+    }
+}

@@ -417,26 +417,38 @@ bool Program::Close() const {
 }
 
 std::optional<DWORD> RunProcess(std::string commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return std::nullopt;
-    CloseHandle(process.hThread);
-    std::optional<DWORD> code;
-    if (WaitUntil([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 20000)) {
-        DWORD exitCode = 0;
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        code = exitCode;
-    } else {
-        TerminateProcess(process.hProcess, 1);
-    }
-    CloseHandle(process.hProcess);
-    return code;
+    const SuspendedProcess process(std::move(commandLine));
+    process.Resume();
+    WaitUntil([&] { return process.ExitCode().has_value(); }, 20000);
+    return process.ExitCode();  // nothing when it has to be ended
 }
 
 std::optional<DWORD> RunProgramProcess(const std::string& arguments) {
-    return RunProcess("\"" + WindowsPath(SCRAPVAULT_BUILT_EXE) + "\" " + arguments);
+    return RunProcess(ProgramCommandLine(arguments));
+}
+
+std::string ProgramCommandLine(const std::string& arguments) {
+    return "\"" + WindowsPath(SCRAPVAULT_BUILT_EXE) + "\" " + arguments;
+}
+
+SuspendedProcess::SuspendedProcess(std::string commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                   &m_process);
+}
+
+SuspendedProcess::~SuspendedProcess() {
+    if (!ExitCode()) TerminateProcess(m_process.hProcess, 1), WaitForSingleObject(m_process.hProcess, 5000);
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+std::optional<DWORD> SuspendedProcess::ExitCode() const {
+    DWORD code = 0;
+    if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0 || !GetExitCodeProcess(m_process.hProcess, &code))
+        return std::nullopt;
+    return code;
 }
 
 std::string WindowsPath(const std::string& path) {

@@ -144,5 +144,21 @@ private:
 std::optional<DWORD> RunProcess(std::string commandLine);
 std::optional<DWORD> RunProgramProcess(const std::string& arguments = "");  // the built scrapvault.exe
 std::string WindowsPath(const std::string& path);                           // "/tmp/a": "Z:\\tmp\\a"
+std::string ProgramCommandLine(const std::string& arguments = "");          // the built scrapvault.exe
+
+// A process started suspended, so that starts can be let go at one moment; ended by force
+// should it still run when the object goes.
+class SuspendedProcess {
+public:
+    explicit SuspendedProcess(std::string commandLine = ProgramCommandLine());
+    ~SuspendedProcess();
+    SuspendedProcess(const SuspendedProcess&) = delete;
+    SuspendedProcess& operator=(const SuspendedProcess&) = delete;
+    void Resume() const { ResumeThread(m_process.hThread); }
+    std::optional<DWORD> ExitCode() const;  // nothing while it runs
+
+private:
+    PROCESS_INFORMATION m_process{};
+};
 
 }  // namespace harness
