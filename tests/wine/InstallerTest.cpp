@@ -94,5 +94,6 @@ TEST(Installer, InstallsUpgradesAndRemovesAsTheUserChooses) {
         WaitUntil([&] { return Footprint() == step.footprint; }, 20000);
         EXPECT_EQ(Footprint(), step.footprint);
     }
+    SendMessageA(RunningProgram(), WM_CLOSE, 0, 0);  // left by a failed step, it would hold the test's output open
 }
 }  // namespace
