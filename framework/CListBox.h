@@ -8,7 +8,6 @@
 class CListBox : public CWnd {
 public:
     int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
-    int GetTextLen(int index) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, index)); }
     // The item's text; empty for an index with no item.
     CString GetText(int index) const;
     int InsertString(int index, const char* text) const {

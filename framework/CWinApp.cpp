@@ -1,5 +1,7 @@
 #include "framework/CWinApp.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <string>
 
@@ -57,6 +59,10 @@ int CWinApp::WinMainBody(HINSTANCE instance, int showCommand) {
 }
 
 void CWinApp::InitFramework(HINSTANCE instance, int showCommand) {
+    // The manifest asks for Common Controls 6: its buttons, edits and lists, which take the
+    // system's visual style, are registered by comctl32, so it is loaded before any window.
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&classes);
     m_hInstance = instance;
     m_nCmdShow = showCommand;
     char name[256] = {};

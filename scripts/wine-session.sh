@@ -57,8 +57,9 @@ start_xvfb "$session_dir"
 export WINEPREFIX="$session_dir/prefix"
 export WINEARCH=$SCRAPVAULT_WINE_ARCH
 export WINEDEBUG=-all
-# No Mono or Gecko: they are not needed and their install prompts would block.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko: they are not needed and their install prompts would block. No menu builder:
+# the shortcuts that an installer makes stay inside the prefix, not in this machine's menus.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export SCRAPVAULT_WINE_SESSION=1
 
 started_ms=$(( $(date +%s%N) / 1000000 ))

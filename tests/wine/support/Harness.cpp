@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/CScrapvaultApp.h"
+#include "framework/CListBox.h"
 #include "framework/CWnd.h"
 #include "framework/FrameworkIds.h"
 #include "framework/RegKey.h"
@@ -348,12 +349,9 @@ HWND Program::List() const { return Control(IDC_CLIP_LIST); }
 
 Texts Program::Clippings() const {
     Texts texts;
-    const int count = static_cast<int>(SendMessageA(List(), LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        std::string text(static_cast<std::size_t>(SendMessageA(List(), LB_GETTEXTLEN, i, 0)) + 1, '\0');
-        text.resize(static_cast<std::size_t>(SendMessageA(List(), LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]))));
-        texts.push_back(text);
-    }
+    CListBox list;
+    list.Attach(List());
+    for (int i = 0; i < list.GetCount(); ++i) texts.push_back(list.GetText(i).str());
     return texts;
 }
 

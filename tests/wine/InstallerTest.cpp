@@ -1,0 +1,99 @@
+// The installer as a user takes it, step by step, read back from the files, registry and running program.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "framework/CListBox.h"
+#include "framework/FrameworkIds.h"
+#include "tests/wine/support/Harness.h"
+#include "ui/resource.h"
+
+using namespace harness;
+
+namespace {
+const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Scrapvault";
+
+std::string UserValue(const char* key, const char* name) {
+    char text[MAX_PATH] = {};
+    DWORD size = sizeof text;
+    return RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &size) ? "<none>" : text;
+}
+std::string LogOnCommand() { return UserValue("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Scrapvault"); }
+HWND RunningProgram() { return FindWindowA("FrameworkFrame", "Scrapvault"); }
+
+// The running program's [clippings], read as another program reads them.
+std::string Listed() {
+    CListBox list;
+    list.Attach(GetDlgItem(GetDlgItem(RunningProgram(), AFX_IDW_PANE_FIRST), IDC_CLIP_LIST));
+    std::string listed;
+    for (int item = 0; item < list.GetCount(); ++item) listed += "[" + list.GetText(item).str() + "]";
+    return listed;
+}
+
+// The installed files, shortcut, log-on command, uninstall entry, profile, (saved) and [listed] clippings.
+std::string Footprint() {
+    const std::string folder = std::getenv("LOCALAPPDATA") + std::string("\\Programs\\Scrapvault\\");
+    std::string found;
+    for (const std::string& path :
+         {folder + "scrapvault.exe", folder + "README.txt", folder + "LICENSE.txt", folder + "uninstall.exe",
+          std::getenv("APPDATA") + std::string("\\Microsoft\\Windows\\Start Menu\\Programs\\Scrapvault.lnk")})
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            found += path.substr(path.rfind('\\') + 1) + " ";
+    if (LogOnCommand() == '"' + folder + "scrapvault.exe\"") found += "log-on ";
+    if (UserValue(kUninstallKey, "QuietUninstallString") == '"' + folder + "uninstall.exe\" /S") found += "entry ";
+    if (ReadInt("Configure", "NumberToSave")) found += "profile ";
+    for (const std::string& text : SavedClippings(3)) found += text == "<none>" ? "" : "(" + text + ")";
+    return found + Listed();
+}
+
+void Install() { ASSERT_EQ(RunProcess('"' + WindowsPath(std::getenv("SCRAPVAULT_SETUP")) + "\" /S"), 0u); }
+void StartFromLogOnCommand() {
+    ASSERT_EQ(RunProcess("cmd /c start \"\" " + LogOnCommand()), 0u);
+    ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(RunningProgram()); }));  // shown once it captures
+}
+void Copy(const char* text) {  // by another program, captured by the running one
+    CopyText(text);
+    ASSERT_TRUE(WaitUntil([&] { return Listed().rfind("[" + std::string(text) + "]", 0) == 0; }));
+}
+void UninstallRemovingProfile() {
+    ASSERT_EQ(RunProcess(UserValue(kUninstallKey, "UninstallString")), 0u);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        const HWND page = FindWindowExA(FindWindowA("#32770", "Scrapvault Uninstall"), nullptr, "#32770", nullptr);
+        return (box = FindWindowExA(page, nullptr, "Button", "Also remove my saved clippings and settings"));
+    }));
+    SendMessageA(box, BM_CLICK, 0, 0);
+    const HWND uninstaller = GetAncestor(box, GA_ROOT);
+    EXPECT_TRUE(WaitUntil([&] {  // Uninstall, then Close
+        if (IsWindowEnabled(GetDlgItem(uninstaller, IDOK))) SendMessageA(GetDlgItem(uninstaller, IDOK), BM_CLICK, 0, 0);
+        return !IsWindow(uninstaller);
+    }));
+}
+
+const struct {
+    const char* name;
+    void (*act)();
+    std::string footprint;
+} kSteps[] = {
+    {"silent install, started from the log-on command", [] { Install(), StartFromLogOnCommand(), Copy("one"); },
+     "scrapvault.exe README.txt LICENSE.txt uninstall.exe Scrapvault.lnk log-on entry profile [one]"},
+    {"install over the running program with three unsaved clippings", [] { Copy("two"), Copy("three"), Install(); },
+     "scrapvault.exe README.txt LICENSE.txt uninstall.exe Scrapvault.lnk log-on entry profile "
+     "(three)(two)(one)[three][two][one]"},
+    {"silent uninstall keeps the profile",
+     [] { ASSERT_EQ(RunProcess(UserValue(kUninstallKey, "QuietUninstallString")), 0u); }, "profile (three)(two)(one)"},
+    {"uninstall ticking the profile's removal", [] { Install(), UninstallRemovingProfile(); }, ""},
+};
+
+TEST(Installer, InstallsUpgradesAndRemovesAsTheUserChooses) {
+    if (!std::getenv("SCRAPVAULT_SETUP")) GTEST_SKIP() << "no installer in SCRAPVAULT_SETUP (scripts/test.sh sets it)";
+    QuietProfile();
+    for (const auto& step : kSteps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        WaitUntil([&] { return Footprint() == step.footprint; }, 20000);
+        EXPECT_EQ(Footprint(), step.footprint);
+    }
+    SendMessageA(RunningProgram(), WM_CLOSE, 0, 0);  // left by a failed step, it would hold the test's output open
+}
+}  // namespace
