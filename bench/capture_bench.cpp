@@ -28,7 +28,9 @@ constexpr int kListSizes[] = {0, 1000, 32767};
 constexpr int kSamples = 25;
 constexpr int kFullList = 32767;
 constexpr int kStartRounds = 3;
-constexpr int kEndToEndRounds = 3;
+constexpr int kEndToEndRounds = 5;
+// Between two copies: the viewer finishes the last one and waits for messages again.
+constexpr DWORD kPauseBetweenCopiesMs = 3;
 constexpr char kBareWindowArgument[] = "--bare-window";
 constexpr char kBareWindowCaption[] = "CaptureBenchBareWindow";
 constexpr char kBareViewerArgument[] = "--bare-viewer";
@@ -188,6 +190,7 @@ void AddEndToEndSamples(const std::string& commandLine, const char* caption, std
     }
     WaitForInputIdle(process.hProcess, 60000);
     for (int sample = 0; sample < kSamples && mainWindow; ++sample) {
+        Sleep(kPauseBetweenCopiesMs);
         const LONG before = g_notifications;
         HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 64);
         std::snprintf(static_cast<char*>(GlobalLock(block)), 64, "end to end %d", sample);
