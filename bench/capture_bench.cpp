@@ -1,10 +1,12 @@
 // How much one capture costs with 0, 1,000 and 32,767 clippings in the list, RemoveDups on and
 // off: in-process (the list work of a capture on a real list box, plus reading the clipboard)
 // and end to end (from another program's CloseClipboard to the notification leaving the real
-// program, which passes it on only after the capture). Then how long the program takes from
-// its process start to a list filled with 32,767 saved clippings, beside the reference measured
-// in the same run: the start of a process that shows a bare window, plus the raw registry reads
-// and list inserts of the same clippings. Prints its figures.
+// program, which passes it on only after the capture), the latter beside the reference measured
+// in the same run: a bare viewer, this benchmark again, that reads CF_TEXT, inserts it at the top
+// of as many items and passes the notification on. Then how long the program takes from its
+// process start to a list filled with 32,767 saved clippings, beside the reference measured in
+// the same run: the start of a process that shows a bare window, plus the raw registry reads and
+// list inserts of the same clippings. Prints its figures.
 //
 //   capture_bench [path\to\scrapvault.exe]     (without a path only the in-process part runs)
 #include <windows.h>
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -25,8 +28,13 @@ constexpr int kListSizes[] = {0, 1000, 32767};
 constexpr int kSamples = 25;
 constexpr int kFullList = 32767;
 constexpr int kStartRounds = 3;
+constexpr int kEndToEndRounds = 5;
+// Between two copies: the viewer finishes the last one and waits for messages again.
+constexpr DWORD kPauseBetweenCopiesMs = 3;
 constexpr char kBareWindowArgument[] = "--bare-window";
 constexpr char kBareWindowCaption[] = "CaptureBenchBareWindow";
+constexpr char kBareViewerArgument[] = "--bare-viewer";
+constexpr char kBareViewerCaption[] = "CaptureBenchBareViewer";
 
 double Milliseconds(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
@@ -155,62 +163,151 @@ bool WaitFor(LONG count, int timeoutMs) {
     return true;
 }
 
-void MeasureEndToEnd(const char* program) {
-    std::printf("end to end: another program's CloseClipboard to the notification leaving the program (median of %d)\n",
-                kSamples);
+// Starts a viewer process in front of the benchmark's viewer, times kSamples copies of another
+// program from its CloseClipboard to the notification reaching the benchmark, and closes the
+// process again. Adds the times to samples; fewer when the process stopped passing copies on.
+void AddEndToEndSamples(const std::string& commandLine, const char* caption, std::vector<double>& samples) {
+    HWND viewer = CreateWindowExA(0, "CaptureBenchViewer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    g_notifications = 0;
+    g_next = SetClipboardViewer(viewer);
+    WaitFor(1, 2000);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string command = commandLine;
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        std::printf("  cannot start %s\n", commandLine.c_str());
+        ChangeClipboardChain(viewer, g_next);
+        DestroyWindow(viewer);
+        return;
+    }
+    HWND mainWindow = nullptr;
+    for (int wait = 0; wait < 6000 && !(mainWindow && IsWindowVisible(mainWindow)); ++wait) {
+        mainWindow = FindWindowA(nullptr, caption);
+        PumpPending();
+        Sleep(10);
+    }
+    WaitForInputIdle(process.hProcess, 60000);
+    for (int sample = 0; sample < kSamples && mainWindow; ++sample) {
+        Sleep(kPauseBetweenCopiesMs);
+        const LONG before = g_notifications;
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 64);
+        std::snprintf(static_cast<char*>(GlobalLock(block)), 64, "end to end %d", sample);
+        GlobalUnlock(block);
+        while (!OpenClipboard(viewer)) Sleep(1);
+        EmptyClipboard();
+        SetClipboardData(CF_TEXT, block);
+        const auto start = Clock::now();
+        CloseClipboard();
+        if (!WaitFor(before + 1, 30000)) break;
+        samples.push_back(Milliseconds(Clock::now() - start));
+    }
+    if (mainWindow) PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    ChangeClipboardChain(viewer, g_next);
+    DestroyWindow(viewer);
+}
+
+void MeasureEndToEnd(const char* program, const char* self) {
+    std::printf(
+        "end to end: another program's CloseClipboard to the notification leaving the viewer (median of %d\n"
+        "  rounds of %d copies), the program beside a bare viewer (reads CF_TEXT, inserts it at the top of a list\n"
+        "  box set up like the program's, passes the notification on) holding as many items\n",
+        kEndToEndRounds, kSamples);
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = ViewerProc;
     windowClass.lpszClassName = "CaptureBenchViewer";
     RegisterClassA(&windowClass);
+    const std::string programLine = std::string("\"") + program + "\"";
     for (const int size : kListSizes) {
-        for (const bool removeDups : {false, true}) {
-            SeedProfile(size, removeDups);
-            HWND viewer =
-                CreateWindowExA(0, "CaptureBenchViewer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-            g_notifications = 0;
-            g_next = SetClipboardViewer(viewer);
-            WaitFor(1, 2000);
-
-            STARTUPINFOA startup{};
-            startup.cb = sizeof startup;
-            PROCESS_INFORMATION process{};
-            std::string commandLine = std::string("\"") + program + "\"";
-            if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                &process)) {
-                std::printf("  cannot start %s\n", program);
-                return;
-            }
-            HWND mainWindow = nullptr;
-            for (int wait = 0; wait < 6000 && !(mainWindow && IsWindowVisible(mainWindow)); ++wait) {
-                mainWindow = FindWindowA(nullptr, "Scrapvault");
-                PumpPending();
-                Sleep(10);
-            }
-            WaitForInputIdle(process.hProcess, 60000);
-            std::vector<double> samples;
-            for (int sample = 0; sample < kSamples && mainWindow; ++sample) {
-                const LONG before = g_notifications;
-                HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 64);
-                std::snprintf(static_cast<char*>(GlobalLock(block)), 64, "end to end %d", sample);
-                GlobalUnlock(block);
-                while (!OpenClipboard(viewer)) Sleep(1);
-                EmptyClipboard();
-                SetClipboardData(CF_TEXT, block);
-                const auto start = Clock::now();
-                CloseClipboard();
-                if (!WaitFor(before + 1, 30000)) break;
-                samples.push_back(Milliseconds(Clock::now() - start));
-            }
-            std::printf("  %6d items, RemoveDups %d: %8.3f ms\n", size, removeDups ? 1 : 0, Median(samples));
-            PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-            if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
-            ChangeClipboardChain(viewer, g_next);
-            DestroyWindow(viewer);
+        const std::string bareLine =
+            std::string("\"") + self + "\" " + kBareViewerArgument + " " + std::to_string(size);
+        // Round after round of all three, so that the load of a shared machine falls on each alike.
+        std::vector<double> bareSamples, withoutDupsSamples, withDupsSamples;
+        for (int round = 0; round < kEndToEndRounds; ++round) {
+            AddEndToEndSamples(bareLine, kBareViewerCaption, bareSamples);
+            SeedProfile(size, false);
+            AddEndToEndSamples(programLine, "Scrapvault", withoutDupsSamples);
+            SeedProfile(size, true);
+            AddEndToEndSamples(programLine, "Scrapvault", withDupsSamples);
         }
+        const double bare = Median(bareSamples), withoutDups = Median(withoutDupsSamples),
+                     withDups = Median(withDupsSamples);
+        std::printf(
+            "  %6d items: program RemoveDups 1 %8.3f ms, RemoveDups 0 %8.3f ms; bare viewer %8.3f ms;"
+            " ratio RemoveDups 1 / bare %.2f%s\n",
+            size, withDups, withoutDups, bare, withDups / bare, size == kFullList ? " (target <= 1.20)" : "");
     }
     RegKey::DeleteTree(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault");
+}
+
+// The reference for a capture: a clipboard viewer with nothing but the work every viewer of
+// this kind must do, in a process of this benchmark. Its list box is set up like the program's:
+// a visible child with the same styles and a dialog font, filled as one batch, in a minimised
+// top-level window.
+HWND g_bareList = nullptr;
+HWND g_bareNext = nullptr;
+LRESULT CALLBACK BareViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_DRAWCLIPBOARD:
+            if (OpenClipboard(window)) {
+                if (HANDLE data = GetClipboardData(CF_TEXT)) {
+                    if (const char* text = static_cast<const char*>(GlobalLock(data))) {
+                        SendMessageA(g_bareList, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text));
+                        GlobalUnlock(data);
+                    }
+                }
+                CloseClipboard();
+            }
+            if (g_bareNext) SendMessageA(g_bareNext, message, wParam, lParam);
+            return 0;
+        case WM_CHANGECBCHAIN:
+            if (reinterpret_cast<HWND>(wParam) == g_bareNext)
+                g_bareNext = reinterpret_cast<HWND>(lParam);
+            else if (g_bareNext)
+                SendMessageA(g_bareNext, message, wParam, lParam);
+            return 0;
+        case WM_DESTROY:
+            ChangeClipboardChain(window, g_bareNext);
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+int RunBareViewer(int items) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = BareViewerProc;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = "CaptureBenchBareViewer";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, windowClass.lpszClassName, kBareViewerCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 300, 400, nullptr, nullptr, nullptr, nullptr);
+    RECT client{};
+    GetClientRect(window, &client);
+    g_bareList = CreateWindowExA(0, "LISTBOX", "",
+                                 WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY |
+                                     LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT | LBS_EXTENDEDSEL,
+                                 0, 0, client.right, client.bottom - 30, window, nullptr, nullptr, nullptr);
+    SendMessageA(g_bareList, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageA(g_bareList, LB_INITSTORAGE, items, static_cast<LPARAM>(items) * 64);
+    SendMessageA(g_bareList, WM_SETREDRAW, FALSE, 0);
+    for (int n = 0; n < items; ++n)
+        SendMessageA(g_bareList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ClippingText(n).c_str()));
+    SendMessageA(g_bareList, WM_SETREDRAW, TRUE, 0);
+    g_bareNext = SetClipboardViewer(window);
+    ShowWindow(window, SW_SHOWMINIMIZED);
+    MSG msg;  // WM_CLOSE ends it: the default handling destroys the window, which leaves the chain
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
 }
 
 // A process start as cheap as a program's can be: this benchmark again, showing one bare window
@@ -297,12 +394,13 @@ void MeasureStartup(const char* program, const char* self) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == kBareWindowArgument) return RunBareWindow();
+    if (argc > 2 && std::string(argv[1]) == kBareViewerArgument) return RunBareViewer(std::atoi(argv[2]));
     MeasureInProcess();
     if (argc > 1) {
         char self[MAX_PATH] = {};
         GetModuleFileNameA(nullptr, self, MAX_PATH);
         MeasureStartup(argv[1], self);
-        MeasureEndToEnd(argv[1]);
+        MeasureEndToEnd(argv[1], self);
     }
     return 0;
 }

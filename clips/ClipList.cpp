@@ -15,8 +15,11 @@ void ClipList::InsertAtTop(std::string_view text, bool removeDuplicate) {
 }
 
 int ClipList::NewestExactDuplicate(std::string_view text, std::size_t hash) const {
-    for (std::size_t index = 0; index < m_hashes.size(); ++index) {
-        if (m_hashes[index] == hash && m_items.TextAt(static_cast<int>(index)) == text) return static_cast<int>(index);
+    // std::find walks the deque block by block; indexing it looks up the block of every item.
+    const auto end = m_hashes.end();
+    for (auto match = std::find(m_hashes.begin(), end, hash); match != end; match = std::find(match + 1, end, hash)) {
+        const int index = static_cast<int>(match - m_hashes.begin());
+        if (m_items.TextAt(index) == text) return index;
     }
     return -1;
 }

@@ -5,7 +5,6 @@
 #include "framework/CDataExchange.h"
 
 namespace {
-const char kObjectProperty[] = "Framework.CWnd";
 // The object whose window is being created on this thread, bound at the first window the
 // creation makes (the window itself, before its children).
 thread_local CWnd* t_windowBeingCreated = nullptr;
@@ -25,7 +24,12 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
-    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty)) : nullptr;
+    // The object sits in the window's user data, read in the process (a window property is a
+    // round trip to Wine's server, paid on every message). Only a window that runs the
+    // framework's procedure was put there by the framework.
+    if (!hWnd || ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc))
+        return nullptr;
+    return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -94,14 +98,14 @@ LRESULT CALLBACK CWnd::BindHook(int code, WPARAM wParam, LPARAM lParam) {
 
 void CWnd::Bind(HWND hWnd) {
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, kObjectProperty, this);
+    ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_superProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc)));
 }
 
 void CWnd::Unbind() {
     ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
-    ::RemovePropA(m_hWnd, kObjectProperty);
+    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
     m_hWnd = nullptr;
     m_superProc = nullptr;
 }
