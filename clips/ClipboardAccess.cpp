@@ -1,6 +1,7 @@
 #include "clips/ClipboardAccess.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "clips/CaptureRules.h"
 #include "clips/PendingCapture.h"
@@ -12,6 +13,24 @@ struct ClipboardSurvey {
     bool excluded = false;
 };
 
+// Calls visit(format) for each format on the clipboard this thread has open. Enumerating them
+// costs a round trip to Wine's server per format; GetUpdatedClipboardFormats (from Windows Vista
+// on) lists them in one call, the synthesised ones included. Enumeration remains for older
+// systems and for a clipboard with more formats than the list has room for.
+template <typename Visit>
+void ForEachClipboardFormat(Visit visit) {
+    using ListFormats = BOOL(WINAPI*)(UINT*, UINT, UINT*);
+    static const auto listFormats = reinterpret_cast<ListFormats>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetUpdatedClipboardFormats")));
+    UINT listed[64];
+    UINT count = 0;
+    if (listFormats && listFormats(listed, static_cast<UINT>(std::size(listed)), &count)) {
+        for (UINT i = 0; i < count; ++i) visit(listed[i]);
+        return;
+    }
+    for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format)) visit(format);
+}
+
 // Looks at the formats of the clipboard this thread has open.
 ClipboardSurvey SurveyOpenClipboard() {
     static const UINT excludeMarkers[] = {
@@ -21,7 +40,7 @@ ClipboardSurvey SurveyOpenClipboard() {
     static const UINT historyConsent = ::RegisterClipboardFormatA(capture::kHistoryConsentFormat);
 
     ClipboardSurvey survey;
-    for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format)) {
+    ForEachClipboardFormat([&](UINT format) {
         survey.formats.Note(format);
         if (format == excludeMarkers[0] || format == excludeMarkers[1]) {
             survey.excluded = true;
@@ -29,7 +48,7 @@ ClipboardSurvey SurveyOpenClipboard() {
             const GlobalLockScope data(::GetClipboardData(format));
             if (capture::HistoryConsentRefused(data.Data(), data.Size())) survey.excluded = true;
         }
-    }
+    });
     return survey;
 }
 }  // namespace
