@@ -23,7 +23,7 @@ echo "== host tests (build/host)"
 ctest --test-dir build/host --output-on-failure || status=1
 
 echo "== release (scripts/release.sh into dist/) and its checks"
-scripts/release.sh && scripts/check-release.sh || status=1
+scripts/release.sh && tests/release/check-release.sh || status=1
 
 arch=$(scripts/wine-arch.sh)
 version=$(sed -n 's/^!define VERSION "\(.*\)"$/\1/p' installer/scrapvault.nsi)
