@@ -12,25 +12,24 @@ class FakeProfileStore final : public ProfileStore {
 public:
     using Value = std::variant<int, std::string>;
     struct Access {
-        std::string section, key, held;
-        bool write;
+        std::string key, held;  // the key read or written, and the section held meanwhile
     };
 
     int GetInt(const char* section, const char* key, int defaultValue) override {
-        const Value* value = Note(section, key, false);
+        const Value* value = Note(section, key);
         return value && value->index() == 0 ? std::get<int>(*value) : defaultValue;
     }
     bool WriteInt(const char* section, const char* key, int value) override {
-        Note(section, key, true);
+        Note(section, key);
         values[{section, key}] = value;
         return true;
     }
     std::string GetString(const char* section, const char* key, const char* defaultValue) override {
-        const Value* value = Note(section, key, false);
+        const Value* value = Note(section, key);
         return value && value->index() == 1 ? std::get<std::string>(*value) : defaultValue ? defaultValue : "";
     }
     bool WriteString(const char* section, const char* key, const char* text) override {
-        Note(section, key, true);
+        Note(section, key);
         values[{section, key}] = std::string(text);
         return true;
     }
@@ -42,8 +41,8 @@ public:
     std::vector<Access> log;
 
 private:
-    const Value* Note(const char* section, const char* key, bool write) {
-        log.push_back({section, key, m_held, write});
+    const Value* Note(const char* section, const char* key) {
+        log.push_back({key, m_held});
         const auto found = values.find({section, key});
         return found == values.end() ? nullptr : &found->second;
     }

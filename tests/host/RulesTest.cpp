@@ -33,11 +33,8 @@ TEST(CaptureRules, TextIsTriedBeforeTheOemTextThePlatformMakesOfIt) {
 }
 
 TEST(CaptureRules, ATextEndsAtItsFirstZeroOrAtTheEndOfItsBlock) {
-    const std::string everyByte = [] {
-        std::string bytes;
-        for (int value = 1; value <= 255; ++value) bytes += static_cast<char>(value);
-        return bytes;
-    }();
+    std::string everyByte;
+    for (int value = 1; value <= 255; ++value) everyByte += static_cast<char>(value);
     EXPECT_EQ(TextFromBlock("ab\0c", 5), "ab");
     EXPECT_EQ(TextFromBlock("xyz", 3), "xyz");
     EXPECT_EQ(TextFromBlock(everyByte.data(), everyByte.size()), everyByte);

@@ -104,7 +104,7 @@ TEST(Startup, ShowsItsWindowMinimisedWithoutTheClipboardsTextAndASecondStartWake
     const HWND longer = CreateWindowExA(0, "STATIC", "Scrapvault ", WS_OVERLAPPED | WS_MINIMIZE, 0, 0, 0, 0, nullptr,
                                         nullptr, nullptr, nullptr);
     SetWindowPos(longer, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    EXPECT_EQ(RunProgramProcess("ignored --arguments"), std::optional<DWORD>(0));
+    EXPECT_EQ(RunProcess(ProgramCommandLine("ignored --arguments")), std::optional<DWORD>(0));
     EXPECT_FALSE(IsIconic(program.Main()));
     DestroyWindow(longer);
 }

@@ -1,6 +1,5 @@
 // How the program fits the real desktop: notifications that bring no clipboard change, both
-// numbers of the restore request, the form's scroll bars, profile values of every stored type,
-// and the caption buttons' font.
+// numbers of the restore request, the form's scroll bars and profile values of every stored type.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -155,17 +154,4 @@ TEST(DesktopProfile, ValuesOfEveryStoredTypeAreRead) {
     EXPECT_EQ(program.Clippings(), (Texts{"%PATH% expand", "binary", "multi"}));
     EXPECT_TRUE(GetWindowLongA(program.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(program.Close());  // fails should it ask to confirm the exit
-}
-
-TEST(DesktopFonts, TheCaptionButtonsFontIsInstalled) {
-    const HFONT font = CreateFontA(16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");
-    const HDC screen = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(screen, font);
-    char face[LF_FACESIZE] = "";
-    GetTextFaceA(screen, sizeof face, face);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    DeleteObject(font);
-    EXPECT_STREQ(face, "Marlett");
 }

@@ -11,14 +11,13 @@
 using namespace harness;
 
 namespace {
-const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Scrapvault";
-
+// A text under HKCU\Software\Microsoft\Windows\CurrentVersion.
 std::string UserValue(const char* key, const char* name) {
     char text[MAX_PATH] = {};
     DWORD size = sizeof text;
-    return RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text, &size) ? "<none>" : text;
+    const std::string path = std::string("Software\\Microsoft\\Windows\\CurrentVersion\\") + key;
+    return RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) ? "<none>" : text;
 }
-std::string LogOnCommand() { return UserValue("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Scrapvault"); }
 HWND RunningProgram() { return FindWindowA("FrameworkFrame", "Scrapvault"); }
 
 // The running program's [clippings], read as another program reads them.
@@ -39,8 +38,9 @@ std::string Footprint() {
           std::getenv("APPDATA") + std::string("\\Microsoft\\Windows\\Start Menu\\Programs\\Scrapvault.lnk")})
         if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
             found += path.substr(path.rfind('\\') + 1) + " ";
-    if (LogOnCommand() == '"' + folder + "scrapvault.exe\"") found += "log-on ";
-    if (UserValue(kUninstallKey, "QuietUninstallString") == '"' + folder + "uninstall.exe\" /S") found += "entry ";
+    if (UserValue("Run", "Scrapvault") == '"' + folder + "scrapvault.exe\"") found += "log-on ";
+    if (UserValue("Uninstall\\Scrapvault", "QuietUninstallString") == '"' + folder + "uninstall.exe\" /S")
+        found += "entry ";
     if (ReadInt("Configure", "NumberToSave")) found += "profile ";
     for (const std::string& text : SavedClippings(3)) found += text == "<none>" ? "" : "(" + text + ")";
     return found + Listed();
@@ -48,15 +48,15 @@ std::string Footprint() {
 
 void Install() { ASSERT_EQ(RunProcess('"' + WindowsPath(std::getenv("SCRAPVAULT_SETUP")) + "\" /S"), 0u); }
 void StartFromLogOnCommand() {
-    ASSERT_EQ(RunProcess("cmd /c start \"\" " + LogOnCommand()), 0u);
-    ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(RunningProgram()); }));  // shown once it captures
+    ASSERT_EQ(RunProcess("cmd /c start \"\" " + UserValue("Run", "Scrapvault")), 0u);
+    ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(RunningProgram()); }));  // shown once it has started
 }
 void Copy(const char* text) {  // by another program, captured by the running one
     CopyText(text);
     ASSERT_TRUE(WaitUntil([&] { return Listed().rfind("[" + std::string(text) + "]", 0) == 0; }));
 }
 void UninstallRemovingProfile() {
-    ASSERT_EQ(RunProcess(UserValue(kUninstallKey, "UninstallString")), 0u);
+    ASSERT_EQ(RunProcess(UserValue("Uninstall\\Scrapvault", "UninstallString")), 0u);
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         const HWND page = FindWindowExA(FindWindowA("#32770", "Scrapvault Uninstall"), nullptr, "#32770", nullptr);
@@ -81,12 +81,14 @@ const struct {
      "scrapvault.exe README.txt LICENSE.txt uninstall.exe Scrapvault.lnk log-on entry profile "
      "(three)(two)(one)[three][two][one]"},
     {"silent uninstall keeps the profile",
-     [] { ASSERT_EQ(RunProcess(UserValue(kUninstallKey, "QuietUninstallString")), 0u); }, "profile (three)(two)(one)"},
+     [] { ASSERT_EQ(RunProcess(UserValue("Uninstall\\Scrapvault", "QuietUninstallString")), 0u); },
+     "profile (three)(two)(one)"},
     {"uninstall ticking the profile's removal", [] { Install(), UninstallRemovingProfile(); }, ""},
 };
 
 TEST(Installer, InstallsUpgradesAndRemovesAsTheUserChooses) {
-    if (!std::getenv("SCRAPVAULT_SETUP")) GTEST_SKIP() << "no installer in SCRAPVAULT_SETUP (scripts/test.sh sets it)";
+    if (!std::getenv("SCRAPVAULT_SETUP") || !*std::getenv("SCRAPVAULT_SETUP"))
+        GTEST_SKIP() << "no installer in SCRAPVAULT_SETUP (scripts/test.sh sets it)";
     QuietProfile();
     for (const auto& step : kSteps) {
         SCOPED_TRACE(step.name);

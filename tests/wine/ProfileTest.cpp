@@ -32,7 +32,7 @@ bool IsTopmost(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE) & WS_EX
 
 TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
     QuietProfile();
-    StoreText("LastClips", "CLIP 05", "left from a longer save");
+    Store("LastClips", "CLIP 05", REG_SZ, std::string("left from a longer save", 24));
     const std::string megabyte(1024 * 1024, 'm');
     Ints placed;
     {

@@ -1,6 +1,6 @@
 // The compiled resources as the platform loads them, for what the resource compiler decides on
 // its own and the program depends on: classes by number, styles its shorthand statements would
-// add, the order of the controls (their tab order) and the flags of the keys.
+// add and the order of the controls (their tab order).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -79,12 +79,4 @@ TEST(Resources, TheStylesTheProgramReliesOnAreThereAndNoneThatWouldChangeIt) {
             EXPECT_EQ(control.style & c.unwanted, 0u) << c.dialog << " " << c.id;
         }
     }
-}
-
-TEST(Resources, EveryKeyOfTheMainWindowIsAVirtualKeyThatShowsItsMenu) {
-    ACCEL keys[32];
-    const HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
-    const int count = CopyAcceleratorTableA(table, keys, 32);
-    EXPECT_EQ(count, 14);
-    for (int i = 0; i < count; ++i) EXPECT_EQ(keys[i].fVirt & (FVIRTKEY | FNOINVERT), FVIRTKEY) << keys[i].key;
 }

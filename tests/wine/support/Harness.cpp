@@ -22,6 +22,20 @@ RegKey Section(const char* section) {
     return RegKey::Create(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\" + section).c_str(), KEY_ALL_ACCESS);
 }
 
+struct Stored {
+    DWORD type = REG_NONE;  // REG_NONE: missing
+    std::string bytes;
+};
+Stored Read(const char* section, const char* name) {
+    const RegKey key = Section(section);
+    Stored value;
+    DWORD size = 0;
+    if (RegQueryValueExA(key.Get(), name, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) return {};
+    value.bytes.resize(size);
+    RegQueryValueExA(key.Get(), name, nullptr, &value.type, reinterpret_cast<BYTE*>(value.bytes.data()), &size);
+    return value;
+}
+
 // Opens the clipboard for this thread, waiting while another holds it.
 bool OpenTheClipboard() {
     for (int attempt = 0; attempt < 1000; ++attempt, Sleep(5))
@@ -92,26 +106,6 @@ void StoreInt(const char* section, const char* name, int value) {
     Store(section, name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
 }
 
-void StoreText(const char* section, const char* name, const std::string& text) {
-    Store(section, name, REG_SZ, text + '\0');
-}
-
-std::string ClipKey(int number) {
-    char key[24];
-    std::snprintf(key, sizeof key, "CLIP %02d", number);
-    return key;
-}
-
-Stored Read(const char* section, const char* name) {
-    const RegKey key = Section(section);
-    Stored value;
-    DWORD size = 0;
-    if (RegQueryValueExA(key.Get(), name, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) return {};
-    value.bytes.resize(size);
-    RegQueryValueExA(key.Get(), name, nullptr, &value.type, reinterpret_cast<BYTE*>(value.bytes.data()), &size);
-    return value;
-}
-
 std::optional<int> ReadInt(const char* section, const char* name) {
     const Stored value = Read(section, name);
     if (value.type != REG_DWORD || value.bytes.size() != 4) return std::nullopt;
@@ -123,7 +117,9 @@ std::optional<int> ReadInt(const char* section, const char* name) {
 Texts SavedClippings(int count) {
     Texts texts;
     for (int number = 0; number < count; ++number) {
-        const Stored value = Read("LastClips", ClipKey(number).c_str());
+        char key[24];
+        std::snprintf(key, sizeof key, "CLIP %02d", number);
+        const Stored value = Read("LastClips", key);
         texts.push_back(value.type == REG_SZ ? value.bytes.substr(0, value.bytes.find('\0')) : "<none>");
     }
     return texts;
@@ -356,11 +352,9 @@ Texts Program::Clippings() const {
 }
 
 std::vector<int> Program::Selection() const {
-    std::vector<int> selected;
-    const int count = static_cast<int>(SendMessageA(List(), LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i)
-        if (SendMessageA(List(), LB_GETSEL, i, 0) > 0) selected.push_back(i);
-    return selected;
+    CListBox list;
+    list.Attach(List());
+    return list.GetSelItems();
 }
 
 std::string Program::Buttons() const {
@@ -419,10 +413,6 @@ std::optional<DWORD> RunProcess(std::string commandLine) {
     process.Resume();
     WaitUntil([&] { return process.ExitCode().has_value(); }, 20000);
     return process.ExitCode();  // nothing when it has to be ended
-}
-
-std::optional<DWORD> RunProgramProcess(const std::string& arguments) {
-    return RunProcess(ProgramCommandLine(arguments));
 }
 
 std::string ProgramCommandLine(const std::string& arguments) {

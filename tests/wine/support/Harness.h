@@ -35,13 +35,6 @@ struct QuietStart {  // as a fixture's first member
 };
 void Store(const char* section, const char* name, DWORD type, const std::string& bytes);
 void StoreInt(const char* section, const char* name, int value);
-void StoreText(const char* section, const char* name, const std::string& text);  // with its zero
-std::string ClipKey(int number);                                                 // "CLIP 07"
-struct Stored {
-    DWORD type = REG_NONE;  // REG_NONE: missing
-    std::string bytes;
-};
-Stored Read(const char* section, const char* name);
 std::optional<int> ReadInt(const char* section, const char* name);
 // CLIP 00 to CLIP <count - 1> as texts; "<none>" for a missing entry or one that is no text.
 Texts SavedClippings(int count);
@@ -142,9 +135,8 @@ private:
 // Runs the command line and waits, pumping, for its exit code. "start.exe /unix /usr/bin/xclip"
 // starts a Linux program; Wine never reports such a program's own end.
 std::optional<DWORD> RunProcess(std::string commandLine);
-std::optional<DWORD> RunProgramProcess(const std::string& arguments = "");  // the built scrapvault.exe
-std::string WindowsPath(const std::string& path);                           // "/tmp/a": "Z:\\tmp\\a"
-std::string ProgramCommandLine(const std::string& arguments = "");          // the built scrapvault.exe
+std::string WindowsPath(const std::string& path);                   // "/tmp/a": "Z:\\tmp\\a"
+std::string ProgramCommandLine(const std::string& arguments = "");  // the built scrapvault.exe
 
 // A process started suspended, so that starts can be let go at one moment; ended by force
 // should it still run when the object goes.
