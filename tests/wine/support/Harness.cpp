@@ -144,13 +144,14 @@ void PutOnOpenClipboard(const std::vector<Format>& formats) {
 }
 
 // Runs work on a thread of its own, as another program: the program hears of its copies only
-// once this thread reads its messages again, as it does meanwhile.
-void AsAnotherProgram(const std::function<void()>& work) {
+// once this thread reads its messages again, as it does meanwhile; with ready, only once that holds.
+void AsAnotherProgram(const std::function<void()>& work, const std::atomic<bool>* ready = nullptr) {
     std::atomic<bool> done{false};
     std::thread other([&] {
         work();
         done = true;
     });
+    for (const DWORD start = GetTickCount(); ready && !*ready && !done && GetTickCount() - start < 2000;) Sleep(1);
     WaitUntil([&] { return done.load(); });
     other.join();
 }
@@ -168,17 +169,21 @@ void SetClipboard(const std::vector<Format>& formats) {
 
 bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std::string>& replacement, HWND answering) {
     bool answered = false;
-    AsAnotherProgram([&] {
-        if (!OpenTheClipboard()) return;
-        PutOnOpenClipboard({Text(text)});
-        CloseClipboard();
-        if (!OpenClipboard(nullptr)) return;
-        Sleep(holdMs / 2);
-        answered = SendMessageTimeoutA(answering, WM_NULL, 0, 0, SMTO_NORMAL, 1000, nullptr) != 0;
-        Sleep(holdMs - holdMs / 2);
-        if (replacement) PutOnOpenClipboard({Text(*replacement)});
-        CloseClipboard();
-    });
+    std::atomic<bool> reopened{false};  // before the program may read: it cannot get in between
+    AsAnotherProgram(
+        [&] {
+            if (!OpenTheClipboard()) return;
+            PutOnOpenClipboard({Text(text)});
+            CloseClipboard();
+            reopened = OpenClipboard(nullptr) != FALSE;
+            if (!reopened) return;
+            Sleep(holdMs / 2);
+            answered = SendMessageTimeoutA(answering, WM_NULL, 0, 0, SMTO_NORMAL, 1000, nullptr) != 0;
+            Sleep(holdMs - holdMs / 2);
+            if (replacement) PutOnOpenClipboard({Text(*replacement)});
+            CloseClipboard();
+        },
+        &reopened);
     return answered;
 }
 

@@ -53,7 +53,8 @@ void SetClipboard(const std::vector<Format>& formats);
 void CopyText(const std::string& text);
 // Another program's copy of the text that keeps the clipboard open afterwards, as many programs
 // do: opened again at once, held for holdMs, its content first replaced if a replacement is
-// given, then let go. True when `answering` answered a message sent to it meanwhile.
+// given, then let go. True when it held the clipboard so and `answering` answered a message
+// sent to it meanwhile.
 bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std::string>& replacement, HWND answering);
 std::optional<std::string> ClipboardText(UINT format = CF_TEXT);
 std::vector<UINT> ClipboardFormats();
