@@ -134,15 +134,12 @@ void CScrapvaultView::OnDrawClipboard() {
     if (MayCapture()) {
         const DWORD sequence = ::GetClipboardSequenceNumber();
         if (capture::ClipboardChangedSince(sequence, m_lastExaminedSequence)) CaptureClipboard(sequence);
-    } else if (s_bCapturing) {
-        m_bAnnouncedWhileReading = true;
     }
     PassToNextViewer(WM_DRAWCLIPBOARD, 0, 0);
 }
 
 void CScrapvaultView::CaptureClipboard(DWORD sequence) {
     bool held = false;
-    m_bAnnouncedWhileReading = false;
     try {
         // From the first look at the clipboard on: a notification that the reading itself brings
         // about is no copy of the user's.
@@ -160,10 +157,9 @@ void CScrapvaultView::CaptureClipboard(DWORD sequence) {
     } else {
         StopWaitingForClipboard();
     }
-    // Wine brings an X11 program's copy in again, under a new number, when the clipboard is read,
-    // and announces it inside the reading: that number is the content just examined. Otherwise
-    // the number stays the one announced, so a copy made right after the reading is still taken.
-    m_lastExaminedSequence = m_bAnnouncedWhileReading ? ::GetClipboardSequenceNumber() : sequence;
+    // Taken after the reading: Wine brings an X11 program's copy in again, under a new number,
+    // when the clipboard is read, and announces it with a notification of its own.
+    m_lastExaminedSequence = ::GetClipboardSequenceNumber();
 }
 
 void CScrapvaultView::OnTimer(UINT_PTR id) {

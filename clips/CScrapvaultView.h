@@ -105,8 +105,6 @@ private:
 
     // The clipboard's sequence number when a notification was last examined for capture.
     DWORD m_lastExaminedSequence = 0;
-    // Whether the clipboard was announced again while a capture read it.
-    bool m_bAnnouncedWhileReading = false;
     // A capture waiting for another program to let go of the clipboard; while one waits, the
     // retry timer runs.
     PendingCapture m_pendingCapture;
