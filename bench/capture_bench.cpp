@@ -115,6 +115,15 @@ void MeasureInProcess() {
     DestroyWindow(parent);
 }
 
+// A viewer's share of keeping the chain whole: a viewer leaving just behind it is replaced by the
+// one after it; news of any other is passed down.
+void KeepChain(HWND& next, WPARAM leaving, LPARAM after) {
+    if (reinterpret_cast<HWND>(leaving) == next)
+        next = reinterpret_cast<HWND>(after);
+    else if (next)
+        SendMessageA(next, WM_CHANGECBCHAIN, leaving, after);
+}
+
 // A clipboard viewer of the benchmark standing behind the program: its notification marks
 // the end of the program's capture.
 LONG g_notifications = 0;
@@ -126,10 +135,7 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             if (g_next) SendMessageA(g_next, message, wParam, lParam);
             return 0;
         case WM_CHANGECBCHAIN:
-            if (reinterpret_cast<HWND>(wParam) == g_next)
-                g_next = reinterpret_cast<HWND>(lParam);
-            else if (g_next)
-                SendMessageA(g_next, message, wParam, lParam);
+            KeepChain(g_next, wParam, lParam);
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
@@ -265,10 +271,7 @@ LRESULT CALLBACK BareViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM
             if (g_bareNext) SendMessageA(g_bareNext, message, wParam, lParam);
             return 0;
         case WM_CHANGECBCHAIN:
-            if (reinterpret_cast<HWND>(wParam) == g_bareNext)
-                g_bareNext = reinterpret_cast<HWND>(lParam);
-            else if (g_bareNext)
-                SendMessageA(g_bareNext, message, wParam, lParam);
+            KeepChain(g_bareNext, wParam, lParam);
             return 0;
         case WM_DESTROY:
             ChangeClipboardChain(window, g_bareNext);
