@@ -28,4 +28,19 @@ std::string TextFromBlock(const void* data, std::size_t size) {
     return std::string(bytes, length);
 }
 
+std::u16string UnicodeTextFromBlock(const void* data, std::size_t size) {
+    if (!data) return {};
+    // Read through memcpy: nothing promises that the block is aligned for char16_t.
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    const std::size_t units = size / sizeof(char16_t);
+    std::size_t length = 0;
+    for (char16_t unit = 0; length < units; ++length) {
+        std::memcpy(&unit, bytes + length * sizeof unit, sizeof unit);
+        if (unit == 0) break;
+    }
+    std::u16string text(length, u'\0');
+    std::memcpy(text.data(), bytes, length * sizeof(char16_t));
+    return text;
+}
+
 }  // namespace capture

@@ -10,8 +10,9 @@
 namespace capture {
 
 // The standard clipboard format numbers the capture cares about.
-constexpr unsigned kTextFormat = 1;     // CF_TEXT
-constexpr unsigned kOemTextFormat = 7;  // CF_OEMTEXT
+constexpr unsigned kTextFormat = 1;          // CF_TEXT
+constexpr unsigned kOemTextFormat = 7;       // CF_OEMTEXT
+constexpr unsigned kUnicodeTextFormat = 13;  // CF_UNICODETEXT
 
 // The set of standard formats (1 to 16) found on the clipboard; higher numbers are passed over.
 class StandardFormats {
@@ -26,9 +27,10 @@ private:
     std::bitset<16> m_bits;
 };
 
-// The text formats to try, in order, stopping at the first that yields a text. CF_TEXT comes
-// first: the platform synthesises CF_OEMTEXT from it through the OEM code page, which would
-// turn "café" into "caf‚" and lose "€". Unused slots hold 0.
+// The code-page text formats to try, in order, stopping at the first that yields a text. A
+// copy whose text the ANSI code page holds is taken from them, byte for byte; only one with
+// characters beyond it is taken from CF_UNICODETEXT instead. CF_TEXT comes first: the platform synthesises CF_OEMTEXT
+// from it through the OEM code page, which would turn "café" into "caf‚" and lose "€". Unused slots hold 0.
 std::array<unsigned, 2> TextFormatsToTry(const StandardFormats& formats);
 
 // Registered formats by which a program asks clipboard monitors to leave its content alone
@@ -47,6 +49,9 @@ bool HistoryConsentRefused(const void* data, std::size_t size);
 // The text in a clipboard block: the bytes up to the first zero, never past the block's end
 // (another program may hand over a block without a terminating zero).
 std::string TextFromBlock(const void* data, std::size_t size);
+// The same for a block of UTF-16 text: the characters up to the first zero, never past the
+// last whole character of the block.
+std::u16string UnicodeTextFromBlock(const void* data, std::size_t size);
 
 // Whether a clipboard notification may bring a copy not yet captured. A viewer passes on
 // notifications that carry no change (the one it receives when joining the chain, and Wine

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
-void ClipList::InsertAtTop(std::string_view text, bool removeDuplicate) {
-    const std::string item(text);
+void ClipList::InsertAtTop(std::u16string_view text, bool removeDuplicate) {
+    const std::u16string item(text);
     const std::size_t hash = Hash(text);
     const int duplicate = removeDuplicate ? NewestExactDuplicate(text, hash) : -1;
     // Everything that may fail to allocate happens before the first change, so an allocation
@@ -14,7 +14,7 @@ void ClipList::InsertAtTop(std::string_view text, bool removeDuplicate) {
     if (!m_items.InsertAt(0, item.c_str())) m_hashes.pop_front();
 }
 
-int ClipList::NewestExactDuplicate(std::string_view text, std::size_t hash) const {
+int ClipList::NewestExactDuplicate(std::u16string_view text, std::size_t hash) const {
     // std::find walks the deque block by block; indexing it looks up the block of every item.
     const auto end = m_hashes.end();
     for (auto match = std::find(m_hashes.begin(), end, hash); match != end; match = std::find(match + 1, end, hash)) {
@@ -39,7 +39,7 @@ void ClipList::Clear() {
     m_hashes.clear();
 }
 
-void ClipList::Append(const std::string& text) {
+void ClipList::Append(const std::u16string& text) {
     m_hashes.push_back(Hash(text));
     if (!m_items.Append(text.c_str())) m_hashes.pop_back();
 }

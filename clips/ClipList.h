@@ -12,10 +12,10 @@
 class ClipListItems {
 public:
     virtual int Count() const = 0;
-    virtual std::string TextAt(int index) const = 0;
+    virtual std::u16string TextAt(int index) const = 0;
     // False when the control refused the item (it is then not in the list).
-    virtual bool InsertAt(int index, const char* text) = 0;
-    virtual bool Append(const char* text) = 0;
+    virtual bool InsertAt(int index, const char16_t* text) = 0;
+    virtual bool Append(const char16_t* text) = 0;
     virtual bool DeleteAt(int index) = 0;
     virtual void Clear() = 0;
     // Bracket a batch of appends: room for about this many items, and no redrawing until the end.
@@ -33,11 +33,11 @@ public:
     ClipList& operator=(const ClipList&) = delete;
 
     int Count() const { return m_items.Count(); }
-    std::string TextAt(int index) const { return m_items.TextAt(index); }
+    std::u16string TextAt(int index) const { return m_items.TextAt(index); }
 
-    // Puts the text at the top. With removeDuplicate, the newest item equal to it byte for byte
-    // is removed first (at most one).
-    void InsertAtTop(std::string_view text, bool removeDuplicate = false);
+    // Puts the text at the top. With removeDuplicate, the newest item equal to it character for
+    // character is removed first (at most one).
+    void InsertAtTop(std::u16string_view text, bool removeDuplicate = false);
     // Removes the items at these indices; indices with no item are passed over.
     void Delete(std::vector<int> indices);
     void Clear();
@@ -47,7 +47,7 @@ public:
     template <typename Produce>
     void AppendBatch(int expectedItems, Produce produce) {
         const Batch batch(m_items, expectedItems);
-        produce([this](const std::string& text) { Append(text); });
+        produce([this](const std::u16string& text) { Append(text); });
     }
 
 private:
@@ -63,9 +63,9 @@ private:
         ClipListItems& m_items;
     };
 
-    static std::size_t Hash(std::string_view text) { return std::hash<std::string_view>{}(text); }
-    void Append(const std::string& text);
-    int NewestExactDuplicate(std::string_view text, std::size_t hash) const;
+    static std::size_t Hash(std::u16string_view text) { return std::hash<std::u16string_view>{}(text); }
+    void Append(const std::u16string& text);
+    int NewestExactDuplicate(std::u16string_view text, std::size_t hash) const;
 
     ClipListItems& m_items;
     // The hash of every item's text, in list order: a capture compares hashes and reads back

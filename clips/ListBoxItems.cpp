@@ -3,7 +3,7 @@
 #include <algorithm>
 
 namespace {
-// Bytes reserved per expected item: about one line of text.
+// Bytes reserved per expected item: about half a line of UTF-16 text.
 constexpr int kReservedBytesPerItem = 64;
 // Reserve no more items than a list box holds on the oldest platforms.
 constexpr int kMostReservedItems = 32767;
@@ -11,11 +11,11 @@ constexpr int kMostReservedItems = 32767;
 
 int ListBoxItems::Count() const { return m_list.GetCount(); }
 
-std::string ListBoxItems::TextAt(int index) const { return m_list.GetText(index).str(); }
+std::u16string ListBoxItems::TextAt(int index) const { return m_list.GetText(index).str(); }
 
-bool ListBoxItems::InsertAt(int index, const char* text) { return m_list.InsertString(index, text) >= 0; }
+bool ListBoxItems::InsertAt(int index, const char16_t* text) { return m_list.InsertString(index, text) >= 0; }
 
-bool ListBoxItems::Append(const char* text) { return m_list.AddString(text) >= 0; }
+bool ListBoxItems::Append(const char16_t* text) { return m_list.AddString(text) >= 0; }
 
 bool ListBoxItems::DeleteAt(int index) { return m_list.DeleteString(index) != LB_ERR; }
 

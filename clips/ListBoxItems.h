@@ -8,9 +8,9 @@ public:
     explicit ListBoxItems(const CListBox& list) : m_list(list) {}
 
     int Count() const override;
-    std::string TextAt(int index) const override;
-    bool InsertAt(int index, const char* text) override;
-    bool Append(const char* text) override;
+    std::u16string TextAt(int index) const override;
+    bool InsertAt(int index, const char16_t* text) override;
+    bool Append(const char16_t* text) override;
     bool DeleteAt(int index) override;
     void Clear() override;
     // Reserves the list box's storage and holds its redrawing while a batch is appended.

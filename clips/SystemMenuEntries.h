@@ -12,8 +12,9 @@ constexpr int kMaxEntries = 20;
 // How many entries a list of the given length gets: ids 1 to the result.
 int EntryCount(int listCount);
 
-// The first 10 bytes of the text, every byte outside 32 to 126 shown as "|". An "&" stays as
-// it is, so the menu takes it as the mnemonic marker.
-std::string EntryLabel(std::string_view text);
+// The first 10 characters of the text, every character outside printable ASCII (32 to 126)
+// shown as one "|". A character written as a surrogate pair counts as one and is never cut in
+// two. An "&" stays as it is, so the menu takes it as the mnemonic marker.
+std::u16string EntryLabel(std::u16string_view text);
 
 }  // namespace system_menu

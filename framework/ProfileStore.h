@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-// The application profile: 32-bit integers and 8-bit texts addressed by section and key.
+// The application profile: 32-bit integers and texts addressed by section and key.
 //
 // Reads never fail: a value that is missing or cannot be read gives the caller's default.
 // Writes report success, which the program is free to ignore. Sections, keys and texts are
@@ -15,19 +15,19 @@ public:
     ProfileStore(const ProfileStore&) = delete;
     ProfileStore& operator=(const ProfileStore&) = delete;
 
-    virtual int GetInt(const char* section, const char* key, int defaultValue) = 0;
-    virtual bool WriteInt(const char* section, const char* key, int value) = 0;
+    virtual int GetInt(const char16_t* section, const char16_t* key, int defaultValue) = 0;
+    virtual bool WriteInt(const char16_t* section, const char16_t* key, int value) = 0;
 
     // A null default reads as the empty text.
-    virtual std::string GetString(const char* section, const char* key, const char* defaultValue) = 0;
+    virtual std::u16string GetString(const char16_t* section, const char16_t* key, const char16_t* defaultValue) = 0;
     // A null key removes the whole section, a null text removes the one value.
-    virtual bool WriteString(const char* section, const char* key, const char* text) = 0;
+    virtual bool WriteString(const char16_t* section, const char16_t* key, const char16_t* text) = 0;
 
     // Lets a back end keep one section open across a batch of reads and writes (a whole load or
     // save) instead of reaching it anew for every value. Holding changes nothing that is stored or
     // read. Holds do not nest: a new hold replaces the last one, and a release ends any hold.
     // Use HeldSection rather than calling these directly.
-    virtual void HoldSection(const char* /*section*/) {}
+    virtual void HoldSection(const char16_t* /*section*/) {}
     virtual void ReleaseSection() {}
 
 protected:
@@ -37,7 +37,7 @@ protected:
 // Holds one section of a profile open for the lifetime of a load or save.
 class HeldSection {
 public:
-    HeldSection(ProfileStore& store, const char* section) : m_store(&store) { store.HoldSection(section); }
+    HeldSection(ProfileStore& store, const char16_t* section) : m_store(&store) { store.HoldSection(section); }
     ~HeldSection() { Release(); }
 
     HeldSection(HeldSection&& other) noexcept : m_store(std::exchange(other.m_store, nullptr)) {}

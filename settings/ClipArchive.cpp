@@ -9,19 +9,19 @@
 
 namespace clip_archive {
 
-const char kLastClipsSection[] = "LastClips";
+const char16_t kLastClipsSection[] = u"LastClips";
 
-std::string ClipKey(int number) {
+std::u16string ClipKey(int number) {
     char key[24];
-    std::snprintf(key, sizeof key, "CLIP %02d", number);
-    return key;
+    const int length = std::snprintf(key, sizeof key, "CLIP %02d", number);
+    return std::u16string(key, key + length);  // ASCII: each byte is its character
 }
 
 void LoadClippings(ProfileStore& profile, std::int32_t numberToSave,
-                   const std::function<void(const std::string& text)>& append) {
+                   const std::function<void(const std::u16string& text)>& append) {
     const HeldSection held(profile, kLastClipsSection);
     for (std::int32_t number = 0; number < numberToSave; ++number) {
-        const std::string text = profile.GetString(kLastClipsSection, ClipKey(number).c_str(), nullptr);
+        const std::u16string text = profile.GetString(kLastClipsSection, ClipKey(number).c_str(), nullptr);
         if (text.empty()) return;
         append(text);
     }
@@ -31,14 +31,14 @@ void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool remov
     // The list is read whole before the first write: under Wine, registry calls made back to back
     // run measurably faster than calls interleaved with list reads, and a save at the end of a
     // session has little time. Nothing can change the list in between; the save runs on its thread.
-    std::vector<std::string> items;
+    std::vector<std::u16string> items;
     for (int index = 0; index < list.count(); ++index) items.push_back(list.textAt(index));
 
-    std::vector<const std::string*> kept;
+    std::vector<const std::u16string*> kept;
     kept.reserve(items.size());
-    std::unordered_set<std::string_view> seen;
+    std::unordered_set<std::u16string_view> seen;
     if (removeDups) seen.reserve(items.size());
-    for (const std::string& text : items) {
+    for (const std::u16string& text : items) {
         if (removeDups && !seen.insert(text).second) continue;
         if (!text.empty()) kept.push_back(&text);
     }
@@ -47,9 +47,9 @@ void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool remov
     // save goes on with the next.
     const HeldSection held(profile, kLastClipsSection);
     int number = 0;
-    for (const std::string* text : kept)
+    for (const std::u16string* text : kept)
         profile.WriteString(kLastClipsSection, ClipKey(number++).c_str(), text->c_str());
-    profile.WriteString(kLastClipsSection, ClipKey(number).c_str(), "");
+    profile.WriteString(kLastClipsSection, ClipKey(number).c_str(), u"");
 }
 
 }  // namespace clip_archive

@@ -12,29 +12,29 @@ namespace clip_archive {
 // dense numbers from the newest clipping down, then one empty entry that ends them. Entries past
 // the ending one are left from earlier, longer saves and are never read.
 
-extern const char kLastClipsSection[];  // "LastClips"
+extern const char16_t kLastClipsSection[];  // "LastClips"
 
 // The key for clipping number n: "CLIP %02d".
-std::string ClipKey(int number);
+std::u16string ClipKey(int number);
 
 // Reads "CLIP 00", "CLIP 01", ... in order and hands each text to append, stopping at the first
 // missing or empty entry or after numberToSave entries (none at all when numberToSave <= 0).
 // Appends only; removes no duplicates.
 void LoadClippings(ProfileStore& profile, std::int32_t numberToSave,
-                   const std::function<void(const std::string& text)>& append);
+                   const std::function<void(const std::u16string& text)>& append);
 
 // The clip list as the save sees it: its item count and a copy of one item's text, item 0 the
 // newest. The save reads every item once, asking the count again after each, before it writes.
 struct ClipListReader {
     std::function<int()> count;
-    std::function<std::string(int index)> textAt;
+    std::function<std::u16string(int index)> textAt;
 };
 
 // Writes every non-empty item from the top under dense key numbers, then the empty ending entry
 // at the next number. Empty items use no number. With removeDups, an item whose whole text equals
-// (byte for byte, case-sensitive) that of any item above it is passed over, so of every group of
-// equal texts only the one nearest the top is written; the texts seen are kept in a hash set
-// rather than compared pair by pair. NumberToSave does not limit the save. The section is held
+// (character for character, case-sensitive) that of any item above it is passed over, so of every
+// group of equal texts only the one nearest the top is written; the texts seen are kept in a hash
+// set rather than compared pair by pair. NumberToSave does not limit the save. The section is held
 // open across all the writes.
 void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool removeDups);
 

@@ -4,16 +4,16 @@
 
 namespace settings {
 
-const char kConfigureSection[] = "Configure";
-const char kConfirmOnWindowsExitKey[] = "ConfirmOnWindowsExit";
+const char16_t kConfigureSection[] = u"Configure";
+const char16_t kConfirmOnWindowsExitKey[] = u"ConfirmOnWindowsExit";
 
 namespace {
-const char kNumberToSaveKey[] = "NumberToSave";
-const char kRemoveDupsKey[] = "RemoveDups";
-const char kAlwaysOnTopKey[] = "AlwaysOnTop";
-const char kMinimizeOnCopyKey[] = "MinimizeOnCopy";
-const char kConfirmExitKey[] = "ConfirmExit";
-const char kSystemMenuClippingsKey[] = "SystemMenuClippings";
+const char16_t kNumberToSaveKey[] = u"NumberToSave";
+const char16_t kRemoveDupsKey[] = u"RemoveDups";
+const char16_t kAlwaysOnTopKey[] = u"AlwaysOnTop";
+const char16_t kMinimizeOnCopyKey[] = u"MinimizeOnCopy";
+const char16_t kConfirmExitKey[] = u"ConfirmExit";
+const char16_t kSystemMenuClippingsKey[] = u"SystemMenuClippings";
 }  // namespace
 
 ClipSettings ClipSettings::Defaults() {

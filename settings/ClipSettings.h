@@ -26,8 +26,8 @@ struct ClipSettings {
 bool operator==(const ClipSettings& a, const ClipSettings& b);
 bool operator!=(const ClipSettings& a, const ClipSettings& b);
 
-extern const char kConfigureSection[];         // "Configure"
-extern const char kConfirmOnWindowsExitKey[];  // "ConfirmOnWindowsExit"
+extern const char16_t kConfigureSection[];         // "Configure"
+extern const char16_t kConfirmOnWindowsExitKey[];  // "ConfirmOnWindowsExit"
 
 // NumberToSave a first run starts with.
 constexpr std::int32_t kFirstRunNumberToSave = 10;

@@ -2,9 +2,9 @@
 
 namespace {
 
-bool IsScanSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool IsScanSpace(char16_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char16_t c) { return c >= '0' && c <= '9'; }
 
 // Two's-complement reduction modulo 65,536, done in unsigned arithmetic so nothing overflows.
 std::int32_t ToInt16(std::uint32_t bits) {
@@ -14,8 +14,8 @@ std::int32_t ToInt16(std::uint32_t bits) {
 
 }  // namespace
 
-std::int32_t ScanNumberToSave(std::string_view boxText, std::int32_t currentValue) {
-    const std::string_view text = boxText.substr(0, kNumberBoxChars);
+std::int32_t ScanNumberToSave(std::u16string_view boxText, std::int32_t currentValue) {
+    const std::u16string_view text = boxText.substr(0, kNumberBoxChars);
     std::size_t pos = 0;
     while (pos < text.size() && IsScanSpace(text[pos])) ++pos;
 
@@ -37,6 +37,7 @@ std::int32_t ScanNumberToSave(std::string_view boxText, std::int32_t currentValu
     return ToInt16(negative ? 0u - magnitude : magnitude);
 }
 
-std::string FormatNumberToSave(std::int32_t value) {
-    return std::to_string(ToInt16(static_cast<std::uint32_t>(value)));
+std::u16string FormatNumberToSave(std::int32_t value) {
+    const std::string digits = std::to_string(ToInt16(static_cast<std::uint32_t>(value)));
+    return std::u16string(digits.begin(), digits.end());
 }

@@ -11,11 +11,11 @@
 constexpr std::size_t kNumberBoxChars = 8;
 
 // Reads the first kNumberBoxChars characters of boxText as "%hd" does: leading white space,
-// an optional sign, decimal digits up to the first non-digit. With at least one digit the
+// an optional sign, ASCII decimal digits up to the first non-digit. With at least one digit the
 // result is the number reduced to a signed 16-bit value and widened again; without one,
 // currentValue is returned unchanged.
-std::int32_t ScanNumberToSave(std::string_view boxText, std::int32_t currentValue);
+std::int32_t ScanNumberToSave(std::u16string_view boxText, std::int32_t currentValue);
 
 // The text the number box shows for a value: the value reduced to a signed 16-bit number,
 // in decimal.
-std::string FormatNumberToSave(std::int32_t value);
+std::u16string FormatNumberToSave(std::int32_t value);

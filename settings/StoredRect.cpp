@@ -4,7 +4,7 @@
 
 namespace settings {
 
-const char kLastPositionSection[] = "LastPosition";
+const char16_t kLastPositionSection[] = u"LastPosition";
 
 bool operator==(const StoredRect& a, const StoredRect& b) {
     return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
@@ -14,20 +14,20 @@ StoredRect ReadWindowRect(ProfileStore& profile) {
     const HeldSection held(profile, kLastPositionSection);
     const StoredRect missing;
     StoredRect rect;
-    rect.Left = profile.GetInt(kLastPositionSection, "Left", missing.Left);
-    rect.Top = profile.GetInt(kLastPositionSection, "Top", missing.Top);
-    rect.Right = profile.GetInt(kLastPositionSection, "Right", missing.Right);
-    rect.Bottom = profile.GetInt(kLastPositionSection, "Bottom", missing.Bottom);
+    rect.Left = profile.GetInt(kLastPositionSection, u"Left", missing.Left);
+    rect.Top = profile.GetInt(kLastPositionSection, u"Top", missing.Top);
+    rect.Right = profile.GetInt(kLastPositionSection, u"Right", missing.Right);
+    rect.Bottom = profile.GetInt(kLastPositionSection, u"Bottom", missing.Bottom);
     return rect;
 }
 
 void WriteWindowRect(ProfileStore& profile, const StoredRect& rect) {
     // Results ignored on purpose: a failed write keeps the rectangle of an earlier run.
     const HeldSection held(profile, kLastPositionSection);
-    profile.WriteInt(kLastPositionSection, "Left", rect.Left);
-    profile.WriteInt(kLastPositionSection, "Top", rect.Top);
-    profile.WriteInt(kLastPositionSection, "Right", rect.Right);
-    profile.WriteInt(kLastPositionSection, "Bottom", rect.Bottom);
+    profile.WriteInt(kLastPositionSection, u"Left", rect.Left);
+    profile.WriteInt(kLastPositionSection, u"Top", rect.Top);
+    profile.WriteInt(kLastPositionSection, u"Right", rect.Right);
+    profile.WriteInt(kLastPositionSection, u"Bottom", rect.Bottom);
 }
 
 }  // namespace settings

@@ -17,7 +17,7 @@ struct StoredRect {
 
 bool operator==(const StoredRect& a, const StoredRect& b);
 
-extern const char kLastPositionSection[];  // "LastPosition"
+extern const char16_t kLastPositionSection[];  // "LastPosition"
 
 // Reads "Left", "Top", "Right", "Bottom" in that order; missing entries read 0, 0, 100, 100.
 StoredRect ReadWindowRect(ProfileStore& profile);

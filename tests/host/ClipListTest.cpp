@@ -11,22 +11,22 @@
 namespace {
 // A list control as a vector of texts that records its batches and can refuse or fail.
 struct FakeItems final : ClipListItems {
-    std::vector<std::string> items;
+    std::vector<std::u16string> items;
     std::vector<std::string> batches;
     bool refuseInserts = false;
     bool failReads = false;
 
     int Count() const override { return static_cast<int>(items.size()); }
-    std::string TextAt(int index) const override {
+    std::u16string TextAt(int index) const override {
         if (failReads) throw std::bad_alloc();
-        return index >= 0 && index < Count() ? items[index] : std::string();
+        return index >= 0 && index < Count() ? items[index] : std::u16string();
     }
-    bool InsertAt(int index, const char* text) override {
+    bool InsertAt(int index, const char16_t* text) override {
         if (refuseInserts) return false;
         items.insert(items.begin() + index, text);
         return true;
     }
-    bool Append(const char* text) override { return InsertAt(Count(), text); }
+    bool Append(const char16_t* text) override { return InsertAt(Count(), text); }
     bool DeleteAt(int index) override {
         items.erase(items.begin() + index);
         return true;
@@ -36,13 +36,13 @@ struct FakeItems final : ClipListItems {
     void EndBatch() override { batches.push_back("end"); }
 };
 
-using Texts = std::vector<std::string>;
+using Texts = std::vector<std::u16string>;
 using Action = std::function<void(ClipList&, FakeItems&)>;
 
-Action Capture(const char* text) {
+Action Capture(const char16_t* text) {
     return [text](ClipList& list, FakeItems&) { list.InsertAtTop(text, true); };
 }
-Action Insert(const char* text) {
+Action Insert(const char16_t* text) {
     return [text](ClipList& list, FakeItems&) { list.InsertAtTop(text); };
 }
 Action Delete(std::vector<int> indices) {
@@ -75,22 +75,32 @@ const struct {
     Texts expected;
 } kCases[] = {
     {"an item that merely begins with the text stays",
-     {"hello world", "other", "hello"},
-     {Capture("hello")},
-     {"hello", "hello world", "other"}},
+     {u"hello world", u"other", u"hello"},
+     {Capture(u"hello")},
+     {u"hello", u"hello world", u"other"}},
     {"only the newest exact duplicate goes",
-     {"HELLO", "Hello", "hello", "hello"},
-     {Capture("hello")},
-     {"hello", "HELLO", "Hello", "hello"}},
-    {"the oldest item is found", {"a", "b", "c", "d"}, {Capture("d")}, {"d", "a", "b", "c"}},
-    {"the empty text is a text like any other", {"a", "", "b"}, {Capture("")}, {"", "a", "b"}},
-    {"without the rule duplicates stay", {"a"}, {Insert("a")}, {"a", "a"}},
-    {"a delete passes over bad and repeated indices", {"a", "b", "c", "d"}, {Delete({3, 0, 0, 9, -1})}, {"b", "c"}},
-    {"the index follows a delete", {"a", "b", "c"}, {Delete({1}), Capture("c")}, {"c", "a"}},
-    {"the index follows a clear", {"a", "b"}, {Clear(), Capture("b")}, {"b"}},
-    {"an edited text counts as an item", {"x"}, {Insert("e"), Capture("e")}, {"e", "x"}},
-    {"a refused insert leaves the index in step", {"a", "b"}, {Refused(Capture("new")), Capture("b")}, {"b", "a"}},
-    {"a failed allocation changes nothing", {"a", "b"}, {OutOfMemory(Capture("b")), Capture("b")}, {"b", "a"}},
+     {u"HELLO", u"Hello", u"hello", u"hello"},
+     {Capture(u"hello")},
+     {u"hello", u"HELLO", u"Hello", u"hello"}},
+    {"the oldest item is found", {u"a", u"b", u"c", u"d"}, {Capture(u"d")}, {u"d", u"a", u"b", u"c"}},
+    {"the empty text is a text like any other", {u"a", u"", u"b"}, {Capture(u"")}, {u"", u"a", u"b"}},
+    {"without the rule duplicates stay", {u"a"}, {Insert(u"a")}, {u"a", u"a"}},
+    {"a delete passes over bad and repeated indices",
+     {u"a", u"b", u"c", u"d"},
+     {Delete({3, 0, 0, 9, -1})},
+     {u"b", u"c"}},
+    {"the index follows a delete", {u"a", u"b", u"c"}, {Delete({1}), Capture(u"c")}, {u"c", u"a"}},
+    {"the index follows a clear", {u"a", u"b"}, {Clear(), Capture(u"b")}, {u"b"}},
+    {"an edited text counts as an item", {u"x"}, {Insert(u"e"), Capture(u"e")}, {u"e", u"x"}},
+    {"a refused insert leaves the index in step",
+     {u"a", u"b"},
+     {Refused(Capture(u"new")), Capture(u"b")},
+     {u"b", u"a"}},
+    {"texts that differ only beyond the code page are two",
+     {u"\u65E5\u672C", u"\U0001F44D"},
+     {Capture(u"\u4E2D\u56FD"), Capture(u"\U0001F44E")},
+     {u"\U0001F44E", u"\u4E2D\u56FD", u"\u65E5\u672C", u"\U0001F44D"}},
+    {"a failed allocation changes nothing", {u"a", u"b"}, {OutOfMemory(Capture(u"b")), Capture(u"b")}, {u"b", u"a"}},
 };
 }  // namespace
 
@@ -99,7 +109,7 @@ TEST(ClipList, EveryChangeKeepsTheDuplicateRule) {
         FakeItems items;
         ClipList list(items);
         list.AppendBatch(static_cast<int>(row.loaded.size()), [&](const auto& append) {
-            for (const std::string& text : row.loaded) append(text);
+            for (const std::u16string& text : row.loaded) append(text);
         });
         for (const Action& action : row.actions) action(list, items);
         EXPECT_EQ(items.items, row.expected) << row.behaviour;
@@ -110,11 +120,11 @@ TEST(ClipList, ABatchIsClosedEvenWhenItsSourceFails) {
     FakeItems items;
     ClipList list(items);
     const auto failingLoad = [](const auto& append) {
-        append("one");
+        append(u"one");
         throw std::runtime_error("read failed");
     };
     EXPECT_THROW(list.AppendBatch(7, failingLoad), std::runtime_error);
-    EXPECT_EQ(items.batches, (Texts{"begin 7", "end"}));
-    list.InsertAtTop("one", true);
-    EXPECT_EQ(items.items, Texts{"one"});
+    EXPECT_EQ(items.batches, (std::vector<std::string>{"begin 7", "end"}));
+    list.InsertAtTop(u"one", true);
+    EXPECT_EQ(items.items, Texts{u"one"});
 }

@@ -39,6 +39,18 @@ TEST(CaptureRules, ATextEndsAtItsFirstZeroOrAtTheEndOfItsBlock) {
     EXPECT_EQ(TextFromBlock("xyz", 3), "xyz");
     EXPECT_EQ(TextFromBlock(everyByte.data(), everyByte.size()), everyByte);
     EXPECT_EQ(TextFromBlock(nullptr, 10), "");
+
+    const std::u16string unicode = u"\u0141\u00F3d\u017A \u65E5\u672C \U0001F44D";
+    const struct {
+        std::u16string block;
+        std::size_t bytes;
+        std::u16string text;
+    } cases[] = {{unicode + u'\0' + u"after", (unicode.size() + 6) * 2, unicode},
+                 {unicode, unicode.size() * 2, unicode},  // no zero: up to the block's end
+                 {u"ab", 3, u"a"},                        // half a character is no character
+                 {std::u16string(1, u'\0'), 2, std::u16string()}};
+    for (const auto& c : cases) EXPECT_EQ(UnicodeTextFromBlock(c.block.data(), c.bytes), c.text) << c.bytes;
+    EXPECT_EQ(UnicodeTextFromBlock(nullptr, 8), u"");
 }
 
 TEST(CaptureRules, OnlyAConsentOfZeroRefusesTheContent) {
@@ -73,14 +85,22 @@ TEST(PendingCapture, ATickRetriesOnlyWhileTheHeldContentStaysAndThePatienceLasts
     }
 }
 
-TEST(SystemMenuEntries, ItemsOneToTwentyAreOfferedByTheirFirstTenPrintableBytes) {
+TEST(SystemMenuEntries, ItemsOneToTwentyAreOfferedByTheirFirstTenPrintableCharacters) {
     for (const auto& [items, entries] : {std::pair{0, 0}, {1, 0}, {3, 2}, {21, 20}, {40000, 20}})
         EXPECT_EQ(system_menu::EntryCount(items), entries) << items;
-    for (const auto& [text, label] : {std::pair{"twelve chars", "twelve cha"},
-                                      {"ab\r\ncd", "ab||cd"},
-                                      {"caf\xE9 \x7F~", "caf| |~"},
-                                      {"R&D", "R&D"}})
-        EXPECT_EQ(system_menu::EntryLabel(text), label);
+    const std::pair<std::u16string, std::u16string> labels[] = {
+        {u"twelve chars", u"twelve cha"},
+        {u"ab\r\ncd", u"ab||cd"},
+        {u"caf\u00E9 \x7F~", u"caf| |~"},
+        {u"R&D", u"R&D"},
+        {u"\u65E5\u672C\u8A9E", u"|||"},
+        {u"123456789\U0001F44D tail", u"123456789|"},  // the pair at the cut is one character
+        {u"12345678\U0001F44D\U0001F44Dx", u"12345678||"},
+        {u"\xD83D"
+         u"a",
+         u"|a"},  // a lone surrogate is one character too
+    };
+    for (const auto& [text, label] : labels) EXPECT_EQ(system_menu::EntryLabel(text), label);
 }
 
 TEST(ControlLayout, ButtonRowsAreCentredUnderTheListOrEditWithFivePixelMargins) {

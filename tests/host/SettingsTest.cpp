@@ -16,15 +16,15 @@ using namespace clip_archive;
 using namespace settings;
 
 namespace {
-using Texts = std::vector<std::string>;
+using Texts = std::vector<std::u16string>;
 constexpr std::int32_t kKept = 31337;  // what no text scans to: "the current value is kept"
 
 std::vector<int> Fields(const ClipSettings& s) {
     return {s.NumberToSave, s.RemoveDups,           s.AlwaysOnTop,        s.MinimizeOnCopy,
             s.ConfirmExit,  s.ConfirmOnWindowsExit, s.SystemMenuClippings};
 }
-const char* const kNames[] = {"NumberToSave", "RemoveDups",           "AlwaysOnTop",        "MinimizeOnCopy",
-                              "ConfirmExit",  "ConfirmOnWindowsExit", "SystemMenuClippings"};
+const char16_t* const kNames[] = {u"NumberToSave", u"RemoveDups",           u"AlwaysOnTop",        u"MinimizeOnCopy",
+                                  u"ConfirmExit",  u"ConfirmOnWindowsExit", u"SystemMenuClippings"};
 
 // What a save wrote, in order: "key=text" for each write.
 Texts SaveOf(const Texts& items, bool removeDups) {
@@ -33,8 +33,8 @@ Texts SaveOf(const Texts& items, bool removeDups) {
                   removeDups);
     Texts written;
     for (const auto& access : profile.log) {
-        EXPECT_EQ(access.held, "LastClips");
-        written.push_back(access.key + "=" + std::get<std::string>(profile.values[{"LastClips", access.key}]));
+        EXPECT_EQ(access.held, u"LastClips");
+        written.push_back(access.key + u"=" + std::get<std::u16string>(profile.values[{u"LastClips", access.key}]));
     }
     return written;
 }
@@ -42,13 +42,13 @@ Texts SaveOf(const Texts& items, bool removeDups) {
 
 TEST(NumberRule, ReadsTheFirstEightCharactersAsAShortDecimal) {
     const struct {
-        const char* text;
+        const char16_t* text;
         std::int32_t value;
-    } cases[] = {{"10", 10},        {"12abc", 12},     {" \t12", 12},        {"-3", -3},
-                 {"+5", 5},         {"40000", -25536}, {"70000", 4464},      {"32767", 32767},
-                 {"32768", -32768}, {"-32769", 32767}, {"123456789", 24910}, {"        5", kKept},
-                 {"       5", 5},   {"", kKept},       {"-", kKept},         {"x12", kKept}};
-    for (const auto& c : cases) EXPECT_EQ(ScanNumberToSave(c.text, kKept), c.value) << '"' << c.text << '"';
+    } cases[] = {{u"10", 10},        {u"12abc", 12},     {u" \t12", 12},        {u"-3", -3},
+                 {u"+5", 5},         {u"40000", -25536}, {u"70000", 4464},      {u"32767", 32767},
+                 {u"32768", -32768}, {u"-32769", 32767}, {u"123456789", 24910}, {u"        5", kKept},
+                 {u"       5", 5},   {u"", kKept},       {u"-", kKept},         {u"x12", kKept}};
+    for (const auto& c : cases) EXPECT_EQ(ScanNumberToSave(c.text, kKept), c.value) << c.value;
 
     std::mt19937 random(20240613);  // and as the C library's "%hd" reads any short text
     for (int round = 0; round < 20000; ++round) {
@@ -56,23 +56,23 @@ TEST(NumberRule, ReadsTheFirstEightCharactersAsAShortDecimal) {
         for (int n = random() % 9; n > 0; --n) text += " \t+-0123456789x"[random() % 15];
         short scanned = 0;
         const std::int32_t expected = std::sscanf(text.c_str(), "%hd", &scanned) == 1 ? scanned : kKept;
-        ASSERT_EQ(ScanNumberToSave(text, kKept), expected) << '"' << text << '"';
+        ASSERT_EQ(ScanNumberToSave(std::u16string(text.begin(), text.end()), kKept), expected) << '"' << text << '"';
     }
 }
 
 TEST(NumberRule, ShowsTheValueReducedToSixteenBits) {
-    const std::pair<std::int32_t, const char*> cases[] = {{10, "10"},        {40000, "-25536"}, {32768, "-32768"},
-                                                          {-32769, "32767"}, {INT_MIN, "0"},    {INT_MAX, "-1"}};
+    const std::pair<std::int32_t, const char16_t*> cases[] = {
+        {10, u"10"}, {40000, u"-25536"}, {32768, u"-32768"}, {-32769, u"32767"}, {INT_MIN, u"0"}, {INT_MAX, u"-1"}};
     for (const auto& [value, shown] : cases) EXPECT_EQ(FormatNumberToSave(value), shown) << value;
 }
 
 TEST(ClipSettings, LoadReadsEachValueByItsOwnNameWithTheDefaultsForMissingOnes) {
     FakeProfileStore profile;
     EXPECT_EQ(Fields(LoadSettings(profile)), (std::vector<int>{0, 0, 0, 1, 1, 0, 0}));
-    for (int i = 0; i < 7; ++i) profile.values[{"Configure", kNames[i]}] = 11 * (i + 1);
-    profile.values[{"LastPosition", "AlwaysOnTop"}] = 999;
+    for (int i = 0; i < 7; ++i) profile.values[{u"Configure", kNames[i]}] = 11 * (i + 1);
+    profile.values[{u"LastPosition", u"AlwaysOnTop"}] = 999;
     EXPECT_EQ(Fields(LoadSettings(profile)), (std::vector<int>{11, 22, 33, 44, 55, 66, 77}));
-    for (const auto& access : profile.log) EXPECT_EQ(access.held, "Configure") << access.key;
+    for (const auto& access : profile.log) EXPECT_EQ(access.held, u"Configure");
     EXPECT_FALSE(profile.Holding());
 }
 
@@ -100,8 +100,8 @@ TEST(ClipSettings, TheFirstRunRuleTakesOnlyAZeroForTen) {
 
 TEST(StoredRect, MissingSidesReadAsAHundredSquareAtTheOriginAndWrittenOnesReadBack) {
     FakeProfileStore profile;
-    profile.values[{"LastPosition", "Left"}] = 10;
-    profile.values[{"Configure", "Top"}] = 20;
+    profile.values[{u"LastPosition", u"Left"}] = 10;
+    profile.values[{u"Configure", u"Top"}] = 20;
     EXPECT_EQ(ReadWindowRect(profile), (StoredRect{10, 0, 100, 100}));
     const StoredRect insideOut{640, -20, 300, 1200};
     WriteWindowRect(profile, insideOut);
@@ -109,39 +109,41 @@ TEST(StoredRect, MissingSidesReadAsAHundredSquareAtTheOriginAndWrittenOnesReadBa
 }
 
 TEST(ClipArchive, SaveWritesTheNonEmptyItemsDenselyAndThenAnEmptyEntry) {
-    const Texts items{"abc", "ABC", "abc", "", "ab", "a\xE4", "a\xC4"};
+    const Texts items{u"abc", u"ABC", u"abc", u"", u"ab", u"a\xE4", u"a\xC4", u"\u65E5\u672C", u"\u4E2D\u56FD"};
     EXPECT_EQ(SaveOf(items, true),
-              (Texts{"CLIP 00=abc", "CLIP 01=ABC", "CLIP 02=ab", "CLIP 03=a\xE4", "CLIP 04=a\xC4", "CLIP 05="}));
-    EXPECT_EQ(SaveOf(items, false), (Texts{"CLIP 00=abc", "CLIP 01=ABC", "CLIP 02=abc", "CLIP 03=ab", "CLIP 04=a\xE4",
-                                           "CLIP 05=a\xC4", "CLIP 06="}));
-    EXPECT_EQ(SaveOf({}, true), Texts{"CLIP 00="});
+              (Texts{u"CLIP 00=abc", u"CLIP 01=ABC", u"CLIP 02=ab", u"CLIP 03=a\xE4", u"CLIP 04=a\xC4",
+                     u"CLIP 05=\u65E5\u672C", u"CLIP 06=\u4E2D\u56FD", u"CLIP 07="}));
+    EXPECT_EQ(SaveOf(items, false),
+              (Texts{u"CLIP 00=abc", u"CLIP 01=ABC", u"CLIP 02=abc", u"CLIP 03=ab", u"CLIP 04=a\xE4", u"CLIP 05=a\xC4",
+                     u"CLIP 06=\u65E5\u672C", u"CLIP 07=\u4E2D\u56FD", u"CLIP 08="}));
+    EXPECT_EQ(SaveOf({}, true), Texts{u"CLIP 00="});
 }
 
 TEST(ClipArchive, LoadReadsUpToNumberToSaveEntriesAndStopsAtAnEmptyOrMissingOne) {
     FakeProfileStore profile;
     for (const auto& [key, text] :
-         {std::pair{"CLIP 00", "a"}, {"CLIP 01", "b"}, {"CLIP 02", ""}, {"CLIP 03", "c"}, {"CLIP 05", "d"}})
-        profile.values[{"LastClips", key}] = text;
+         {std::pair{u"CLIP 00", u"a"}, {u"CLIP 01", u"b"}, {u"CLIP 02", u""}, {u"CLIP 03", u"c"}, {u"CLIP 05", u"d"}})
+        profile.values[{u"LastClips", key}] = std::u16string(text);
     const auto load = [&](std::int32_t numberToSave) {
         Texts loaded;
-        LoadClippings(profile, numberToSave, [&](const std::string& text) { loaded.push_back(text); });
+        LoadClippings(profile, numberToSave, [&](const std::u16string& text) { loaded.push_back(text); });
         return loaded;
     };
-    EXPECT_EQ(load(10), (Texts{"a", "b"}));
-    EXPECT_EQ(load(1), Texts{"a"});
+    EXPECT_EQ(load(10), (Texts{u"a", u"b"}));
+    EXPECT_EQ(load(1), Texts{u"a"});
     EXPECT_EQ(load(0), Texts{});
     EXPECT_EQ(load(-25536), Texts{});
-    profile.values[{"LastClips", "CLIP 02"}] = std::string("c");
-    EXPECT_EQ(load(10), (Texts{"a", "b", "c", "c"}));  // missing CLIP 04 ends them; twins stay
+    profile.values[{u"LastClips", u"CLIP 02"}] = std::u16string(u"c");
+    EXPECT_EQ(load(10), (Texts{u"a", u"b", u"c", u"c"}));  // missing CLIP 04 ends them; twins stay
 }
 
 TEST(ClipArchive, FortyThousandClippingsSaveAndLoadBack) {
     Texts items;
-    for (int i = 0; i < 40000; ++i) items.push_back("clip " + std::to_string(i));
+    for (int i = 0; i < 40000; ++i) items.push_back(u"clip " + ClipKey(i).substr(5));
     FakeProfileStore profile;
     SaveClippings(profile, {[&] { return static_cast<int>(items.size()); }, [&](int i) { return items.at(i); }}, true);
     Texts loaded;
-    LoadClippings(profile, 40000, [&](const std::string& text) { loaded.push_back(text); });
+    LoadClippings(profile, 40000, [&](const std::u16string& text) { loaded.push_back(text); });
     EXPECT_EQ(loaded, items);
-    EXPECT_EQ(std::get<std::string>(profile.values[{"LastClips", "CLIP 32768"}]), "clip 32768");
+    EXPECT_EQ(std::get<std::u16string>(profile.values[{u"LastClips", u"CLIP 32768"}]), u"clip 32768");
 }
