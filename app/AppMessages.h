@@ -8,4 +8,4 @@ constexpr UINT WM_RESTOREINSTANCE = WM_USER + 0x3FF;
 constexpr UINT WM_RESTOREINSTANCE_04FF = 0x04FF;
 
 // The caption by which a starting instance recognises an earlier one.
-constexpr char kMainWindowCaption[] = "Scrapvault";
+constexpr wchar_t kMainWindowCaption[] = L"Scrapvault";

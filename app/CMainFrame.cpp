@@ -28,7 +28,7 @@ LRESULT CMainFrame::OnRestoreInstance(WPARAM, LPARAM) {
     return 0;
 }
 
-int CMainFrame::OnCreate(CREATESTRUCTA* create) { return CFrameWnd::OnCreate(create) == -1 ? -1 : 0; }
+int CMainFrame::OnCreate(CREATESTRUCTW* create) { return CFrameWnd::OnCreate(create) == -1 ? -1 : 0; }
 
 void CMainFrame::OnHelpTopics() { AfxGetApp()->WinHelp(0, HELP_FINDER); }
 

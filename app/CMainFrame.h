@@ -18,7 +18,7 @@ protected:
 
 private:
     LRESULT OnRestoreInstance(WPARAM, LPARAM);
-    int OnCreate(CREATESTRUCTA* create);
+    int OnCreate(CREATESTRUCTW* create);
     void OnHelpTopics();
     void OnInitMenu(CMenu* menu);
     void OnSysCommand(UINT id, LPARAM lParam);

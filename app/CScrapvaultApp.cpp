@@ -1,6 +1,7 @@
 #include "app/CScrapvaultApp.h"
 
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 
 #include "app/AppMessages.h"
 #include "app/CAboutDlg.h"
@@ -18,7 +19,7 @@ const MessageMap CScrapvaultApp::kMessageMap{&CWinApp::kMessageMap, kMessages};
 
 namespace {
 // One per user session: another session's instance watches another clipboard.
-constexpr char kOneInstanceMutexName[] = "Local\\QUORVEX Scrapvault one instance";
+constexpr wchar_t kOneInstanceMutexName[] = L"Local\\QUORVEX Scrapvault one instance";
 // An earlier start may still be on its way to its window, or showing the first-run Configure dialog.
 constexpr DWORD kWaitForEarlierInstanceMs = 10000;
 constexpr DWORD kPollMs = 50;
@@ -36,7 +37,7 @@ BOOL CScrapvaultApp::InitInstance() {
     LoadStdProfileSettings(4);
     AddDocTemplate(CSingleDocTemplate::For<CScrapvaultDoc, CMainFrame, CScrapvaultView>(IDR_MAINFRAME));
     m_nCmdShow = SW_SHOWMINIMIZED;
-    SetRegistryKey("QUORVEX");
+    SetRegistryKey(u"QUORVEX");
     OnFileNew();
     return TRUE;
 }
@@ -45,7 +46,7 @@ int CScrapvaultApp::ExitInstance() { return 0; }
 
 BOOL CScrapvaultApp::SaveAllModified() {
     // Read now, not from the view's copy: the stored value is the one the user last confirmed.
-    if (settings::ReadConfirmOnWindowsExit(Profile()) && AfxMessageBox("Confirm Exit", MB_YESNO) == IDNO) return FALSE;
+    if (settings::ReadConfirmOnWindowsExit(Profile()) && AfxMessageBox(u"Confirm Exit", MB_YESNO) == IDNO) return FALSE;
     // The view's save work runs directly rather than through WM_DESTROY, which would empty the
     // real list box before the session really ends.
     if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd))
@@ -55,7 +56,7 @@ BOOL CScrapvaultApp::SaveAllModified() {
 
 bool CScrapvaultApp::WakeEarlierInstance() {
     const HWND earlier = FindEarlierInstance();
-    if (earlier) ::SendMessageA(earlier, WM_RESTOREINSTANCE, 0, 0);
+    if (earlier) ::SendMessageW(earlier, WM_RESTOREINSTANCE, 0, 0);
     return earlier != nullptr;
 }
 
@@ -70,11 +71,11 @@ bool CScrapvaultApp::WaitForEarlierInstance() {
 
 HWND CScrapvaultApp::FindEarlierInstance() {
     // One byte more than the caption, so a caption with anything added does not match.
-    char caption[sizeof kMainWindowCaption + 1];
+    wchar_t caption[std::size(kMainWindowCaption) + 1];
     for (HWND window = ::GetWindow(::GetDesktopWindow(), GW_CHILD); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
-        caption[0] = '\0';
-        ::GetWindowTextA(window, caption, sizeof caption);
-        if (std::strcmp(caption, kMainWindowCaption) == 0) return window;
+        caption[0] = L'\0';
+        ::GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+        if (std::wcscmp(caption, kMainWindowCaption) == 0) return window;
     }
     return nullptr;
 }

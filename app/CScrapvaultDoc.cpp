@@ -4,11 +4,11 @@
 
 BOOL CScrapvaultDoc::OnNewDocument() {
     if (!CDocument::OnNewDocument()) return FALSE;
-    SetTitle("");
+    SetTitle(u"");
     return TRUE;
 }
 
 BOOL CScrapvaultDoc::CanCloseFrame(CFrameWnd* frame) {
-    if (m_bConfirmExit && AfxMessageBox("Confirm Exit", MB_YESNO) == IDNO) return FALSE;
+    if (m_bConfirmExit && AfxMessageBox(u"Confirm Exit", MB_YESNO) == IDNO) return FALSE;
     return CDocument::CanCloseFrame(frame);
 }

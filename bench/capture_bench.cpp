@@ -2,7 +2,7 @@
 // off: in-process (the list work of a capture on a real list box, plus reading the clipboard)
 // and end to end (from another program's CloseClipboard to the notification leaving the real
 // program, which passes it on only after the capture), the latter beside the reference measured
-// in the same run: a bare viewer, this benchmark again, that reads CF_TEXT, inserts it at the top
+// in the same run: a bare viewer, this benchmark again, that reads CF_UNICODETEXT, inserts it at the top
 // of as many items and passes the notification on. Then how long the program takes from its
 // process start to a list filled with 32,767 saved clippings, beside the reference measured in
 // the same run: the start of a process that shows a bare window, plus the raw registry reads and
@@ -15,12 +15,15 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "clips/ClipList.h"
+#include "clips/ClipboardAccess.h"
 #include "clips/ListBoxItems.h"
 #include "framework/RegKey.h"
+#include "framework/WideText.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -43,7 +46,13 @@ double Median(std::vector<double> values) {
     return values.empty() ? 0.0 : values[values.size() / 2];
 }
 
-std::string ClippingText(int n) { return "clipping number " + std::to_string(n) + " with some words after it"; }
+std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+std::u16string ClippingText(int n) {
+    return Widen("clipping number " + std::to_string(n) + " with some words after it");
+}
+
+constexpr wchar_t kProfileKey[] = L"Software\\QUORVEX\\Scrapvault";
 
 void PumpPending() {
     MSG msg;
@@ -53,29 +62,19 @@ void PumpPending() {
     }
 }
 
-void PutText(const std::string& text) {
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<char*>(GlobalLock(block)));
+// Copies the text as a Unicode program does: CF_UNICODETEXT alone.
+void PutText(const std::u16string& text) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<char16_t*>(GlobalLock(block)));
     GlobalUnlock(block);
     while (!OpenClipboard(nullptr)) Sleep(1);
     EmptyClipboard();
-    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+    if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+    CloseClipboard();
 }
 
-std::string ReadText() {
-    std::string text;
-    if (!OpenClipboard(nullptr)) return text;
-    for (UINT format = EnumClipboardFormats(0); format; format = EnumClipboardFormats(format)) {
-    }
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-            text = bytes;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
+// The program's own read of a capture.
+std::u16string ReadText() { return ReadTextToCapture(nullptr).text.value_or(u""); }
 
 // The list work and the clipboard read of one capture, on a list box like the program's.
 void MeasureInProcess() {
@@ -83,7 +82,7 @@ void MeasureInProcess() {
     HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr, nullptr, nullptr);
     for (const int size : kListSizes) {
         for (const bool removeDups : {false, true}) {
-            HWND box = CreateWindowExA(0, "LISTBOX", "",
+            HWND box = CreateWindowExW(0, L"LISTBOX", L"",
                                        WS_CHILD | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT, 0,
                                        0, 200, 200, parent, nullptr, nullptr, nullptr);
             CListBox list;
@@ -95,7 +94,7 @@ void MeasureInProcess() {
             });
             std::vector<double> fresh, duplicate;
             for (int sample = 0; sample < kSamples; ++sample) {
-                PutText("a new text " + std::to_string(sample));
+                PutText(Widen("a new text " + std::to_string(sample)));
                 auto start = Clock::now();
                 clips.InsertAtTop(ReadText(), removeDups);
                 fresh.push_back(Milliseconds(Clock::now() - start));
@@ -142,20 +141,25 @@ LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
+std::wstring ClipKeyOf(int n) {
+    wchar_t key[16];
+    std::swprintf(key, 16, L"CLIP %02d", n);
+    return key;
+}
+
 void SeedProfile(int size, bool removeDups) {
-    RegKey::DeleteTree(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault");
-    RegKey configure = RegKey::Create(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault\\Configure", KEY_WRITE);
+    RegKey::DeleteTree(HKEY_CURRENT_USER, kProfileKey);
+    RegKey configure =
+        RegKey::Create(HKEY_CURRENT_USER, (std::wstring(kProfileKey) + L"\\Configure").c_str(), KEY_WRITE);
     const DWORD values[] = {static_cast<DWORD>(std::max(size, 1)), removeDups ? 1u : 0u, 0u};
-    const char* names[] = {"NumberToSave", "RemoveDups", "ConfirmExit"};
+    const wchar_t* names[] = {L"NumberToSave", L"RemoveDups", L"ConfirmExit"};
     for (int i = 0; i < 3; ++i)
-        RegSetValueExA(configure.Get(), names[i], 0, REG_DWORD, reinterpret_cast<const BYTE*>(&values[i]), 4);
-    RegKey clips = RegKey::Create(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault\\LastClips", KEY_WRITE);
+        RegSetValueExW(configure.Get(), names[i], 0, REG_DWORD, reinterpret_cast<const BYTE*>(&values[i]), 4);
+    RegKey clips = RegKey::Create(HKEY_CURRENT_USER, (std::wstring(kProfileKey) + L"\\LastClips").c_str(), KEY_WRITE);
     for (int n = 0; n <= size; ++n) {
-        char key[16];
-        std::snprintf(key, sizeof key, "CLIP %02d", n);
-        const std::string text = n < size ? ClippingText(n) : std::string();
-        RegSetValueExA(clips.Get(), key, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1));
+        const std::u16string text = n < size ? ClippingText(n) : std::u16string();
+        RegSetValueExW(clips.Get(), ClipKeyOf(n).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(char16_t)));
     }
 }
 
@@ -198,12 +202,12 @@ void AddEndToEndSamples(const std::string& commandLine, const char* caption, std
     for (int sample = 0; sample < kSamples && mainWindow; ++sample) {
         Sleep(kPauseBetweenCopiesMs);
         const LONG before = g_notifications;
-        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 64);
-        std::snprintf(static_cast<char*>(GlobalLock(block)), 64, "end to end %d", sample);
+        HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 64 * sizeof(wchar_t));
+        std::swprintf(static_cast<wchar_t*>(GlobalLock(block)), 64, L"end to end %d", sample);
         GlobalUnlock(block);
         while (!OpenClipboard(viewer)) Sleep(1);
         EmptyClipboard();
-        SetClipboardData(CF_TEXT, block);
+        SetClipboardData(CF_UNICODETEXT, block);
         const auto start = Clock::now();
         CloseClipboard();
         if (!WaitFor(before + 1, 30000)) break;
@@ -220,8 +224,9 @@ void AddEndToEndSamples(const std::string& commandLine, const char* caption, std
 void MeasureEndToEnd(const char* program, const char* self) {
     std::printf(
         "end to end: another program's CloseClipboard to the notification leaving the viewer (median of %d\n"
-        "  rounds of %d copies), the program beside a bare viewer (reads CF_TEXT, inserts it at the top of a list\n"
-        "  box set up like the program's, passes the notification on) holding as many items\n",
+        "  rounds of %d copies of CF_UNICODETEXT), the program beside a bare viewer (reads CF_UNICODETEXT, inserts\n"
+        "  it at the top of a list"
+        " box set up like the program's, passes the notification on) holding as many items\n",
         kEndToEndRounds, kSamples);
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = ViewerProc;
@@ -247,7 +252,7 @@ void MeasureEndToEnd(const char* program, const char* self) {
             " ratio RemoveDups 1 / bare %.2f%s\n",
             size, withDups, withoutDups, bare, withDups / bare, size == kFullList ? " (target <= 1.20)" : "");
     }
-    RegKey::DeleteTree(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault");
+    RegKey::DeleteTree(HKEY_CURRENT_USER, kProfileKey);
 }
 
 // The reference for a capture: a clipboard viewer with nothing but the work every viewer of
@@ -260,9 +265,9 @@ LRESULT CALLBACK BareViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
         case WM_DRAWCLIPBOARD:
             if (OpenClipboard(window)) {
-                if (HANDLE data = GetClipboardData(CF_TEXT)) {
-                    if (const char* text = static_cast<const char*>(GlobalLock(data))) {
-                        SendMessageA(g_bareList, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text));
+                if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                    if (const wchar_t* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+                        SendMessageW(g_bareList, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text));
                         GlobalUnlock(data);
                     }
                 }
@@ -285,7 +290,7 @@ LRESULT CALLBACK BareViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM
 int RunBareViewer(int items) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = BareViewerProc;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = "CaptureBenchBareViewer";
     RegisterClassA(&windowClass);
@@ -293,7 +298,7 @@ int RunBareViewer(int items) {
                                   CW_USEDEFAULT, 300, 400, nullptr, nullptr, nullptr, nullptr);
     RECT client{};
     GetClientRect(window, &client);
-    g_bareList = CreateWindowExA(0, "LISTBOX", "",
+    g_bareList = CreateWindowExW(0, L"LISTBOX", L"",
                                  WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY |
                                      LBS_NOINTEGRALHEIGHT | LBS_WANTKEYBOARDINPUT | LBS_EXTENDEDSEL,
                                  0, 0, client.right, client.bottom - 30, window, nullptr, nullptr, nullptr);
@@ -301,7 +306,7 @@ int RunBareViewer(int items) {
     SendMessageA(g_bareList, LB_INITSTORAGE, items, static_cast<LPARAM>(items) * 64);
     SendMessageA(g_bareList, WM_SETREDRAW, FALSE, 0);
     for (int n = 0; n < items; ++n)
-        SendMessageA(g_bareList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ClippingText(n).c_str()));
+        SendMessageW(g_bareList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ClippingText(n).c_str()));
     SendMessageA(g_bareList, WM_SETREDRAW, TRUE, 0);
     g_bareNext = SetClipboardViewer(window);
     ShowWindow(window, SW_SHOWMINIMIZED);
@@ -348,18 +353,18 @@ double SecondsToReady(const std::string& commandLine, const char* caption, Ready
 
 // The registry reads and list inserts of a load with nothing else: one open key, a fixed buffer.
 double RawReadsAndInserts() {
-    HWND box = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL, 0, 0, 200, 200,
+    HWND box = CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP | WS_VSCROLL | LBS_NOTIFY | LBS_EXTENDEDSEL, 0, 0, 200, 200,
                                nullptr, nullptr, nullptr, nullptr);
     const auto start = Clock::now();
-    const RegKey clips = RegKey::Open(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault\\LastClips", KEY_READ);
-    char text[256];
+    const RegKey clips =
+        RegKey::Open(HKEY_CURRENT_USER, (std::wstring(kProfileKey) + L"\\LastClips").c_str(), KEY_READ);
+    wchar_t text[256];
     for (int n = 0; n < kFullList; ++n) {
-        char key[16];
-        std::snprintf(key, sizeof key, "CLIP %02d", n);
         DWORD size = sizeof text;
         DWORD type = 0;
-        if (RegQueryValueExA(clips.Get(), key, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS)
-            SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        if (RegQueryValueExW(clips.Get(), ClipKeyOf(n).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text), &size) ==
+            ERROR_SUCCESS)
+            SendMessageW(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     DestroyWindow(box);
@@ -391,7 +396,7 @@ void MeasureStartup(const char* program, const char* self) {
         "  program %.3f s; reference %.3f s (bare window start %.3f s + raw reads and inserts %.3f s);"
         " ratio %.2f (target <= 1.20)\n",
         bestProgram, reference, bestBare, bestRaw, bestProgram / reference);
-    RegKey::DeleteTree(HKEY_CURRENT_USER, "Software\\QUORVEX\\Scrapvault");
+    RegKey::DeleteTree(HKEY_CURRENT_USER, kProfileKey);
 }
 }  // namespace
 

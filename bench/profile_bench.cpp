@@ -1,9 +1,10 @@
 // Times the save and the load of a full clip list through the registry profile against the
 // fastest the registry allows for the same work in the same run: the same number of
-// RegSetValueExA calls on one open key for the save, and of RegQueryValueExA calls on one open
-// key plus LB_ADDSTRING into a list box for the load.
+// RegSetValueExW calls on one open key for the save, and of RegQueryValueExW calls on one open
+// key plus LB_ADDSTRING into a list box for the load. Once with ASCII clippings, once with
+// clippings of CJK text and an emoji.
 //
-//   profile_bench.exe [items]      (default 32767 distinct clippings of about 80 bytes)
+//   profile_bench.exe [items]      (default 32767 distinct clippings of 80 characters)
 //
 // Works under HKCU\Software\ScrapvaultBench-<pid>, removed again at the end.
 // Links with settings/ClipArchive.cpp and framework/RegistryProfile.cpp (the scrapvault_logic and
@@ -15,11 +16,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "framework/RegKey.h"
 #include "framework/RegistryProfile.h"
+#include "framework/WideText.h"
 #include "settings/ClipArchive.h"
 
 using namespace clip_archive;
@@ -28,7 +31,7 @@ namespace {
 
 constexpr REGSAM kAccess = KEY_READ | KEY_WRITE;
 constexpr int kRounds = 4;
-constexpr std::size_t kClippingBytes = 80;
+constexpr std::size_t kClippingChars = 80;
 
 using Clock = std::chrono::steady_clock;
 
@@ -49,57 +52,67 @@ private:
     HWND m_window;
 };
 
-std::vector<std::string> MakeClippings(int count) {
-    std::vector<std::string> texts;
+// Distinct clippings of kClippingChars characters: ASCII, or CJK with an emoji (a surrogate pair).
+std::vector<std::u16string> MakeClippings(int count, bool beyondCodePage) {
+    std::vector<std::u16string> texts;
     texts.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        char text[96];
-        std::snprintf(text, sizeof text, "Clipping %06d: the quick brown fox jumps over the lazy dog, %08X.", i,
-                      static_cast<unsigned>(i) * 2654435761u);
-        texts.emplace_back(text);
-        texts.back().resize(kClippingBytes, '.');
+        char number[32];
+        std::snprintf(number, sizeof number, "%06d %08X ", i, static_cast<unsigned>(i) * 2654435761u);
+        std::u16string text(number, number + std::strlen(number));
+        text += beyondCodePage ? u"\u65E5\u672C\u8A9E\u306E\u30C6\u30AD\u30B9\u30C8 \U0001F44D \u4E2D\u6587 "
+                               : u"Clipping: the quick brown fox jumps over the lazy dog. ";
+        while (text.size() < kClippingChars) text += text.substr(16);
+        text.resize(kClippingChars);
+        if (text.back() >= 0xD800 && text.back() <= 0xDBFF) text.back() = u'.';  // no pair cut in two
+        texts.push_back(std::move(text));
     }
     return texts;
 }
 
-void FillList(HWND list, const std::vector<std::string>& texts) {
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (const std::string& text : texts) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+void FillList(HWND list, const std::vector<std::u16string>& texts) {
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const std::u16string& text : texts)
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::string ListText(HWND list, int index) {
-    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR) return std::string();
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
+std::u16string ListText(HWND list, int index) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR) return std::u16string();
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
     text.resize(static_cast<std::size_t>(length));
     return text;
 }
 
-double LimitSave(const std::string& sectionPath, const std::vector<std::string>& texts) {
-    std::vector<std::string> keys;
-    for (std::size_t i = 0; i < texts.size(); ++i) keys.push_back(ClipKey(static_cast<int>(i)));
+std::vector<std::u16string> Keys(std::size_t count) {
+    std::vector<std::u16string> keys;
+    for (std::size_t i = 0; i < count; ++i) keys.push_back(ClipKey(static_cast<int>(i)));
+    return keys;
+}
+
+double LimitSave(const std::wstring& sectionPath, const std::vector<std::u16string>& texts) {
+    const std::vector<std::u16string> keys = Keys(texts.size());
     const RegKey section = RegKey::Create(HKEY_CURRENT_USER, sectionPath.c_str(), kAccess);
     const Clock::time_point start = Clock::now();
     for (std::size_t i = 0; i < texts.size(); ++i)
-        RegSetValueExA(section.Get(), keys[i].c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(texts[i].c_str()),
-                       static_cast<DWORD>(texts[i].size() + 1));
+        RegSetValueExW(section.Get(), Wide(keys[i].c_str()), 0, REG_SZ, reinterpret_cast<const BYTE*>(texts[i].c_str()),
+                       static_cast<DWORD>((texts[i].size() + 1) * sizeof(char16_t)));
     return SecondsSince(start);
 }
 
-double LimitLoad(const std::string& sectionPath, std::size_t count, HWND list) {
-    std::vector<std::string> keys;
-    for (std::size_t i = 0; i < count; ++i) keys.push_back(ClipKey(static_cast<int>(i)));
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+double LimitLoad(const std::wstring& sectionPath, std::size_t count, HWND list) {
+    const std::vector<std::u16string> keys = Keys(count);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
     const RegKey section = RegKey::Create(HKEY_CURRENT_USER, sectionPath.c_str(), kAccess);
-    char buffer[256];
+    wchar_t buffer[256];
     const Clock::time_point start = Clock::now();
     for (std::size_t i = 0; i < count; ++i) {
         DWORD size = sizeof buffer;
         DWORD type = 0;
-        if (RegQueryValueExA(section.Get(), keys[i].c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) ==
-            ERROR_SUCCESS)
-            SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(buffer));
+        if (RegQueryValueExW(section.Get(), Wide(keys[i].c_str()), nullptr, &type, reinterpret_cast<BYTE*>(buffer),
+                             &size) == ERROR_SUCCESS)
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(buffer));
     }
     return SecondsSince(start);
 }
@@ -108,16 +121,16 @@ double LimitLoad(const std::string& sectionPath, std::size_t count, HWND list) {
 class UnheldProfile final : public ProfileStore {
 public:
     explicit UnheldProfile(ProfileStore& inner) : m_inner(inner) {}
-    int GetInt(const char* section, const char* key, int defaultValue) override {
+    int GetInt(const char16_t* section, const char16_t* key, int defaultValue) override {
         return m_inner.GetInt(section, key, defaultValue);
     }
-    bool WriteInt(const char* section, const char* key, int value) override {
+    bool WriteInt(const char16_t* section, const char16_t* key, int value) override {
         return m_inner.WriteInt(section, key, value);
     }
-    std::string GetString(const char* section, const char* key, const char* defaultValue) override {
+    std::u16string GetString(const char16_t* section, const char16_t* key, const char16_t* defaultValue) override {
         return m_inner.GetString(section, key, defaultValue);
     }
-    bool WriteString(const char* section, const char* key, const char* text) override {
+    bool WriteString(const char16_t* section, const char16_t* key, const char16_t* text) override {
         return m_inner.WriteString(section, key, text);
     }
 
@@ -128,60 +141,44 @@ private:
 // A profile that stores nothing and reads every default.
 class DiscardingProfile final : public ProfileStore {
 public:
-    int GetInt(const char*, const char*, int defaultValue) override { return defaultValue; }
-    bool WriteInt(const char*, const char*, int) override { return true; }
-    std::string GetString(const char*, const char*, const char* defaultValue) override {
-        return defaultValue != nullptr ? defaultValue : "";
+    int GetInt(const char16_t*, const char16_t*, int defaultValue) override { return defaultValue; }
+    bool WriteInt(const char16_t*, const char16_t*, int) override { return true; }
+    std::u16string GetString(const char16_t*, const char16_t*, const char16_t* defaultValue) override {
+        return defaultValue != nullptr ? defaultValue : u"";
     }
-    bool WriteString(const char*, const char*, const char*) override { return true; }
+    bool WriteString(const char16_t*, const char16_t*, const char16_t*) override { return true; }
 };
 
-void DeleteCompanyKey(const std::string& company) {
-    const RegKey software = RegKey::Open(HKEY_CURRENT_USER, "Software", kAccess);
+void DeleteCompanyKey(const std::wstring& company) {
+    const RegKey software = RegKey::Open(HKEY_CURRENT_USER, L"Software", kAccess);
     RegKey::DeleteTree(software.Get(), company.c_str());
 }
 
-void Report(const char* what, double limit, double ours) {
-    std::printf("%-6s limit %7.3f s   profile %7.3f s   ratio %.2f  (target <= 1.30)\n", what, limit, ours,
+void Report(const char* what, const char* texts, double limit, double ours) {
+    std::printf("%-5s %-17s limit %7.3f s   profile %7.3f s   ratio %.2f  (target <= 1.30)\n", what, texts, limit, ours,
                 ours / limit);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const int count = argc > 1 ? std::atoi(argv[1]) : 32767;
-    if (count < 1) {
-        std::fprintf(stderr, "usage: profile_bench [items]\n");
-        return 2;
-    }
-    const std::string company = "ScrapvaultBench-" + std::to_string(GetCurrentProcessId());
-    const std::string limitPath = "Software\\" + company + "\\Scrapvault\\Limit";
-
-    const Window list(CreateWindowExA(0, "LISTBOX", "", WS_POPUP | LBS_EXTENDEDSEL | LBS_NOTIFY, 0, 0, 200, 200,
-                                      nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
-    if (list.Get() == nullptr) {
-        std::fprintf(stderr, "cannot create a list box\n");
-        return 1;
-    }
-
-    const std::vector<std::string> texts = MakeClippings(count);
-    std::printf("%d distinct clippings of %zu bytes, RemoveDups on, best of %d rounds\n", count, texts[0].size(),
-                kRounds);
-
-    RegistryProfile profile(company, "Scrapvault");
-    const ClipListReader reader = {[&] { return static_cast<int>(SendMessageA(list.Get(), LB_GETCOUNT, 0, 0)); },
-                                   [&](int index) { return ListText(list.Get(), index); }};
+// Saves and loads the clippings through the profile and through the raw calls, best of kRounds;
+// false when the load did not give every clipping back.
+bool Measure(const char* label, const std::vector<std::u16string>& texts, HWND list, bool extras) {
+    const int count = static_cast<int>(texts.size());
+    const std::wstring company = L"ScrapvaultBench-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring limitPath = L"Software\\" + company + L"\\Scrapvault\\Limit";
+    RegistryProfile profile(std::u16string(company.begin(), company.end()), u"Scrapvault");
+    const ClipListReader reader = {[&] { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); },
+                                   [&](int index) { return ListText(list, index); }};
     const auto save = [&](ProfileStore& store) {
-        FillList(list.Get(), texts);
+        FillList(list, texts);
         const Clock::time_point start = Clock::now();
         SaveClippings(store, reader, true);
         return SecondsSince(start);
     };
     const auto load = [&] {
-        SendMessageA(list.Get(), LB_RESETCONTENT, 0, 0);
+        SendMessageW(list, LB_RESETCONTENT, 0, 0);
         const Clock::time_point start = Clock::now();
-        LoadClippings(profile, count, [&](const std::string& text) {
-            SendMessageA(list.Get(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        LoadClippings(profile, count, [&](const std::u16string& text) {
+            SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         });
         return SecondsSince(start);
     };
@@ -194,34 +191,52 @@ int main(int argc, char** argv) {
         if (round % 2 == 0) {
             bestLimitSave = std::min(bestLimitSave, LimitSave(limitPath, texts));
             bestSave = std::min(bestSave, save(profile));
-            bestLimitLoad = std::min(bestLimitLoad, LimitLoad(limitPath, texts.size(), list.Get()));
+            bestLimitLoad = std::min(bestLimitLoad, LimitLoad(limitPath, texts.size(), list));
             bestLoad = std::min(bestLoad, load());
         } else {
             bestSave = std::min(bestSave, save(profile));
             bestLimitSave = std::min(bestLimitSave, LimitSave(limitPath, texts));
             bestLoad = std::min(bestLoad, load());
-            bestLimitLoad = std::min(bestLimitLoad, LimitLoad(limitPath, texts.size(), list.Get()));
+            bestLimitLoad = std::min(bestLimitLoad, LimitLoad(limitPath, texts.size(), list));
         }
-        loadedAll = loadedAll && SendMessageA(list.Get(), LB_GETCOUNT, 0, 0) == count &&
-                    ListText(list.Get(), count - 1) == texts.back();
+        loadedAll =
+            loadedAll && SendMessageW(list, LB_GETCOUNT, 0, 0) == count && ListText(list, count - 1) == texts.back();
     }
-
-    // For comparison only: the save's own work (list, duplicates, keys) without the registry,
-    // and the save with the key path reopened for every value.
-    DiscardingProfile discarding;
-    const double saveLogic = save(discarding);
-    UnheldProfile unheld(profile);
-    const double unheldSave = save(unheld);
+    Report("save", label, bestLimitSave, bestSave);
+    Report("load", label, bestLimitLoad, bestLoad);
+    if (extras) {
+        // For comparison only: the save's own work (list, duplicates, keys) without the registry,
+        // and the save with the key path reopened for every value.
+        DiscardingProfile discarding;
+        const double saveLogic = save(discarding);
+        UnheldProfile unheld(profile);
+        const double unheldSave = save(unheld);
+        std::printf("save into a profile that stores nothing: %.3f s\n", saveLogic);
+        std::printf("save with the key path reopened for every value: %.3f s (ratio %.2f)\n", unheldSave,
+                    unheldSave / bestLimitSave);
+    }
     DeleteCompanyKey(company);
+    if (!loadedAll) std::printf("the load did not give back every clipping (%s)\n", label);
+    return loadedAll;
+}
 
-    Report("save", bestLimitSave, bestSave);
-    Report("load", bestLimitLoad, bestLoad);
-    std::printf("save into a profile that stores nothing: %.3f s\n", saveLogic);
-    std::printf("save with the key path reopened for every value: %.3f s (ratio %.2f)\n", unheldSave,
-                unheldSave / bestLimitSave);
-    if (!loadedAll) {
-        std::printf("the load did not give back every clipping\n");
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int count = argc > 1 ? std::atoi(argv[1]) : 32767;
+    if (count < 1) {
+        std::fprintf(stderr, "usage: profile_bench [items]\n");
+        return 2;
+    }
+    const Window list(CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP | LBS_EXTENDEDSEL | LBS_NOTIFY, 0, 0, 200, 200,
+                                      nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    if (list.Get() == nullptr) {
+        std::fprintf(stderr, "cannot create a list box\n");
         return 1;
     }
-    return 0;
+    std::printf("%d distinct clippings of %zu characters, RemoveDups on, best of %d rounds\n", count, kClippingChars,
+                kRounds);
+    const bool ascii = Measure("ASCII", MakeClippings(count, false), list.Get(), true);
+    const bool beyond = Measure("CJK and emoji", MakeClippings(count, true), list.Get(), false);
+    return ascii && beyond ? 0 : 1;
 }

@@ -177,7 +177,7 @@ void CScrapvaultView::StopWaitingForClipboard() {
     KillTimer(kCaptureRetryTimer);
 }
 
-void CScrapvaultView::AddClipping(const char* text) { m_clips.InsertAtTop(text, m_settings.RemoveDups != 0); }
+void CScrapvaultView::AddClipping(const char16_t* text) { m_clips.InsertAtTop(text, m_settings.RemoveDups != 0); }
 
 void CScrapvaultView::OnChangeCbChain(HWND hWndRemove, HWND hWndAfter) {
     if (hWndRemove == m_hNextViewer)
@@ -189,7 +189,7 @@ void CScrapvaultView::OnChangeCbChain(HWND hWndRemove, HWND hWndAfter) {
 void CScrapvaultView::PassToNextViewer(UINT message, WPARAM wParam, LPARAM lParam) const {
     if (!m_hNextViewer || m_hNextViewer == m_hWnd) return;
     DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(m_hNextViewer, message, wParam, lParam, SMTO_ABORTIFHUNG, kNextViewerTimeoutMs, &ignored);
+    ::SendMessageTimeoutW(m_hNextViewer, message, wParam, lParam, SMTO_ABORTIFHUNG, kNextViewerTimeoutMs, &ignored);
 }
 
 void CScrapvaultView::OnDestroy() {
@@ -283,7 +283,7 @@ void CScrapvaultView::OnEdit() {
 }
 
 void CScrapvaultView::OnClearAllClippings() {
-    if (AfxMessageBox("Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) m_clips.Clear();
+    if (AfxMessageBox(u"Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) m_clips.Clear();
 }
 
 void CScrapvaultView::OnSaveAllClippings() { SaveClippings(); }
@@ -381,7 +381,7 @@ void CScrapvaultView::BuildSystemMenu() {
     systemMenu.AppendMenu(MF_SEPARATOR);
     const int entries = system_menu::EntryCount(m_clips.Count());
     for (int id = 1; id <= entries; ++id) {
-        const std::string label = system_menu::EntryLabel(m_clips.TextAt(id));
+        const std::u16string label = system_menu::EntryLabel(m_clips.TextAt(id));
         systemMenu.AppendMenu(MF_STRING, static_cast<UINT_PTR>(id), label.c_str());
     }
 }

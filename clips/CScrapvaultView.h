@@ -19,7 +19,7 @@ public:
     // Puts one captured text at the top of the clip list, removing its newest exact
     // duplicate first when RemoveDups is on. The text stays the caller's. Virtual so that a
     // test can make a capture fail here.
-    virtual void AddClipping(const char* text);
+    virtual void AddClipping(const char16_t* text);
     // Copies the whole current selection to the clipboard, joined from the top down.
     void OnCopy();
 

@@ -35,12 +35,12 @@ std::array<unsigned, 2> TextFormatsToTry(const StandardFormats& formats);
 
 // Registered formats by which a program asks clipboard monitors to leave its content alone
 // (password managers mark secrets this way).
-constexpr std::array<const char*, 2> kExcludeMarkerFormats = {
-    "ExcludeClipboardContentFromMonitorProcessing",
-    "Clipboard Viewer Ignore",
+constexpr std::array<const char16_t*, 2> kExcludeMarkerFormats = {
+    u"ExcludeClipboardContentFromMonitorProcessing",
+    u"Clipboard Viewer Ignore",
 };
 // A registered format whose DWORD value 0 says the same.
-constexpr const char* kHistoryConsentFormat = "CanIncludeInClipboardHistory";
+constexpr const char16_t* kHistoryConsentFormat = u"CanIncludeInClipboardHistory";
 
 // Whether the consent format's data forbids keeping the content: a DWORD of 0. Data too short
 // to hold a DWORD forbids nothing.

@@ -5,6 +5,8 @@
 
 #include "clips/CaptureRules.h"
 #include "clips/PendingCapture.h"
+#include "framework/CodePage.h"
+#include "framework/WideText.h"
 
 namespace {
 // What the enumeration found on the clipboard.
@@ -20,8 +22,8 @@ struct ClipboardSurvey {
 template <typename Visit>
 void ForEachClipboardFormat(Visit visit) {
     using ListFormats = BOOL(WINAPI*)(UINT*, UINT, UINT*);
-    static const auto listFormats = reinterpret_cast<ListFormats>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetUpdatedClipboardFormats")));
+    static const auto listFormats = reinterpret_cast<ListFormats>(reinterpret_cast<void (*)()>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetUpdatedClipboardFormats")));
     UINT listed[64];
     UINT count = 0;
     if (listFormats && listFormats(listed, static_cast<UINT>(std::size(listed)), &count)) {
@@ -34,10 +36,10 @@ void ForEachClipboardFormat(Visit visit) {
 // Looks at the formats of the clipboard this thread has open.
 ClipboardSurvey SurveyOpenClipboard() {
     static const UINT excludeMarkers[] = {
-        ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[0]),
-        ::RegisterClipboardFormatA(capture::kExcludeMarkerFormats[1]),
+        ::RegisterClipboardFormatW(Wide(capture::kExcludeMarkerFormats[0])),
+        ::RegisterClipboardFormatW(Wide(capture::kExcludeMarkerFormats[1])),
     };
-    static const UINT historyConsent = ::RegisterClipboardFormatA(capture::kHistoryConsentFormat);
+    static const UINT historyConsent = ::RegisterClipboardFormatW(Wide(capture::kHistoryConsentFormat));
 
     ClipboardSurvey survey;
     ForEachClipboardFormat([&](UINT format) {
@@ -60,7 +62,7 @@ OpenClipboardScope::OpenClipboardScope(HWND owner, const ClipboardPatience& pati
         // this thread, the clipboard's last owner, to let its content go.
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, patience.intervalMs, QS_SENDMESSAGE);
         MSG sent;
-        ::PeekMessageA(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        ::PeekMessageW(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
         m_open = ::OpenClipboard(owner) != FALSE;
     }
 }
@@ -70,25 +72,44 @@ ClipboardReading ReadTextToCapture(HWND owner) {
     if (!clipboard.IsOpen()) return {true, std::nullopt};
     const ClipboardSurvey survey = SurveyOpenClipboard();
     if (survey.formats.Empty() || survey.excluded) return {};
+    std::optional<std::u16string> unicode;
+    if (survey.formats.Has(capture::kUnicodeTextFormat)) {
+        const GlobalLockScope data(::GetClipboardData(CF_UNICODETEXT));
+        if (data.Data()) unicode = capture::UnicodeTextFromBlock(data.Data(), data.Size());
+        if (unicode && !FitsCodePage(*unicode)) return {false, std::move(unicode)};
+    }
+    // A text the code page holds is taken as its 8-bit bytes, exactly as they were copied.
     for (const unsigned format : capture::TextFormatsToTry(survey.formats)) {
         if (format == 0) continue;
         const GlobalLockScope data(::GetClipboardData(format));
-        if (data.Data()) return {false, capture::TextFromBlock(data.Data(), data.Size())};
+        if (data.Data()) return {false, FromCodePage(capture::TextFromBlock(data.Data(), data.Size()))};
     }
-    return {};
+    return {false, std::move(unicode)};
 }
 
-void PutTextOnClipboard(HWND owner, const std::string& text) {
-    const std::size_t size = text.size() + 1;
+namespace {
+// A global block holding the bytes, ready for the clipboard; empty when memory ran out.
+OwnedGlobalBlock BlockFor(const void* bytes, std::size_t size) {
     OwnedGlobalBlock block(GMEM_MOVEABLE | GMEM_DDESHARE, size);
-    if (!block) return;
+    if (!block) return block;
     const GlobalLockScope locked(block.Get());
-    if (!locked.Data()) return;  // offered nothing: the block is freed with its owner
-    std::memcpy(locked.Data(), text.c_str(), size);
-    // The lock is released after the clipboard is closed.
+    if (!locked.Data()) return OwnedGlobalBlock();
+    std::memcpy(locked.Data(), bytes, size);
+    return block;
+}
+}  // namespace
+
+void PutTextOnClipboard(HWND owner, const std::u16string& text) {
+    // Everything is made before the clipboard is touched: without memory for either form of the
+    // text, the clipboard keeps what it has.
+    OwnedGlobalBlock unicode = BlockFor(text.c_str(), (text.size() + 1) * sizeof(char16_t));
+    const std::string codePage = ToCodePage(text);
+    OwnedGlobalBlock ansi = BlockFor(codePage.c_str(), codePage.size() + 1);
+    if (!unicode || !ansi) return;  // offered nothing: the blocks are freed with their owners
     const OpenClipboardScope clipboard(owner, kCopyPatience);
     if (clipboard.IsOpen()) {
         ::EmptyClipboard();
-        if (::SetClipboardData(CF_TEXT, block.Get())) block.Release();
+        if (::SetClipboardData(CF_UNICODETEXT, unicode.Get())) unicode.Release();
+        if (::SetClipboardData(CF_TEXT, ansi.Get())) ansi.Release();
     }
 }

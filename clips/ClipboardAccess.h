@@ -12,18 +12,20 @@ struct ClipboardPatience;
 // What a capture found on the clipboard.
 struct ClipboardReading {
     bool held = false;  // another program had the clipboard open: nothing could be read
-    std::optional<std::string> text;
+    std::optional<std::u16string> text;
 };
 
-// The text a capture takes from the clipboard as it stands: CF_TEXT, else CF_OEMTEXT. No text
-// when neither yields one or when the content is marked to be left alone. The clipboard is
-// opened once, for the look at its formats and the read together.
+// The text a capture takes from the clipboard as it stands: a text with characters beyond the
+// ANSI code page whole from CF_UNICODETEXT; any other from CF_TEXT, else CF_OEMTEXT, byte for
+// byte as the code page maps them. No text when no format yields one or when the content is
+// marked to be left alone. The clipboard is opened once, for the look at its formats and the
+// read together.
 ClipboardReading ReadTextToCapture(HWND owner);
 
-// Replaces the clipboard's content with the text as CF_TEXT, waiting a moment for a clipboard
-// another program holds; without memory for the text, or with the clipboard still held, the
-// clipboard is left as it was.
-void PutTextOnClipboard(HWND owner, const std::string& text);
+// Replaces the clipboard's content with the text, exact as CF_UNICODETEXT and as the ANSI code
+// page gives it as CF_TEXT, waiting a moment for a clipboard another program holds; without
+// memory for the text, or with the clipboard still held, the clipboard is left as it was.
+void PutTextOnClipboard(HWND owner, const std::u16string& text);
 
 // The clipboard, open for the lifetime of the object (when opening succeeded).
 class OpenClipboardScope {
@@ -62,6 +64,7 @@ private:
 // A global block the program allocated and still owns: freed unless handed to the clipboard.
 class OwnedGlobalBlock {
 public:
+    OwnedGlobalBlock() = default;
     OwnedGlobalBlock(UINT flags, std::size_t size) : m_block(::GlobalAlloc(flags, size)) {}
     ~OwnedGlobalBlock() {
         if (m_block) ::GlobalFree(m_block);
@@ -77,5 +80,5 @@ public:
     HGLOBAL Release() { return std::exchange(m_block, nullptr); }
 
 private:
-    HGLOBAL m_block;
+    HGLOBAL m_block = nullptr;
 };

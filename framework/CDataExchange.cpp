@@ -15,9 +15,9 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value) {
 void DDX_Check(CDataExchange* pDX, int id, int& value) {
     const HWND box = pDX->Window().GetDlgItem(id);
     if (pDX->m_bSaveAndValidate) {
-        value = static_cast<int>(::SendMessageA(box, BM_GETCHECK, 0, 0));
+        value = static_cast<int>(::SendMessageW(box, BM_GETCHECK, 0, 0));
     } else {
         if (value < 0 || value > 2) value = 0;
-        ::SendMessageA(box, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+        ::SendMessageW(box, BM_SETCHECK, static_cast<WPARAM>(value), 0);
     }
 }

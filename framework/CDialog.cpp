@@ -17,7 +17,7 @@ INT_PTR CDialog::DoModal() {
     CWnd* owner = m_pParent ? m_pParent : AfxGetMainWnd();
     const HWND ownerWindow = owner ? owner->m_hWnd : nullptr;
     return CreateBound([&] {
-        return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_templateId), ownerWindow, &ModalDialogProc,
+        return ::DialogBoxParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_templateId), ownerWindow, &ModalDialogProc,
                                  0);
     });
 }
@@ -47,7 +47,7 @@ void CDialog::CenterOverOwner() const {
     if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner))
         ::GetWindowRect(owner, &area);
     else
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     RECT dialog{};
     GetWindowRect(&dialog);
     const int width = dialog.right - dialog.left;

@@ -9,7 +9,7 @@ BOOL CDocument::OnNewDocument() {
 
 BOOL CDocument::CanCloseFrame(CFrameWnd*) { return SaveModified(); }
 
-void CDocument::SetTitle(const char* title) {
+void CDocument::SetTitle(const char16_t* title) {
     m_strTitle = title;
     if (m_pFrame) m_pFrame->OnUpdateFrameTitle();
 }

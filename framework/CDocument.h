@@ -13,7 +13,7 @@ public:
     virtual BOOL SaveModified() { return TRUE; }
 
     const CString& GetTitle() const { return m_strTitle; }
-    void SetTitle(const char* title);
+    void SetTitle(const char16_t* title);
 
 private:
     friend class CSingleDocTemplate;

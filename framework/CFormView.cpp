@@ -38,11 +38,11 @@ const MessageMap CFormView::kMessageMap{&CView::kMessageMap, kMessages};
 
 BOOL CFormView::Create(CFrameWnd& frame, UINT id) {
     const HWND hWnd = CreateBound([&] {
-        return ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_templateId), frame.m_hWnd,
+        return ::CreateDialogParamW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(m_templateId), frame.m_hWnd,
                                     &FormDialogProc, 0);
     });
     if (!hWnd) return FALSE;
-    ::SetWindowLongPtrA(hWnd, GWLP_ID, static_cast<LONG_PTR>(id));
+    ::SetWindowLongPtrW(hWnd, GWLP_ID, static_cast<LONG_PTR>(id));
     RECT rect{};
     ::GetWindowRect(hWnd, &rect);
     m_templateSize = {rect.right - rect.left, rect.bottom - rect.top};
@@ -54,7 +54,7 @@ void CFormView::OnInitialUpdate() { UpdateData(FALSE); }
 
 BOOL CFormView::PreTranslateMessage(MSG* msg) {
     if (CFrameWnd* frame = GetParentFrame(); frame && frame->PreTranslateMessage(msg)) return TRUE;
-    return ::IsDialogMessageA(m_hWnd, msg);
+    return ::IsDialogMessageW(m_hWnd, msg);
 }
 
 void CFormView::OnSize(UINT, int, int) {

@@ -4,27 +4,28 @@
 #include "framework/CView.h"
 #include "framework/CWinApp.h"
 #include "framework/FrameworkIds.h"
+#include "framework/WideText.h"
 
 namespace {
-const char kFrameClass[] = "FrameworkFrame";
+const wchar_t kFrameClass[] = L"FrameworkFrame";
 
 CString LoadResourceString(UINT id) {
-    char buffer[1024] = {};
-    ::LoadStringA(AfxGetInstanceHandle(), id, buffer, sizeof buffer);
-    return CString(buffer);
+    wchar_t buffer[1024] = {};
+    ::LoadStringW(AfxGetInstanceHandle(), id, buffer, static_cast<int>(std::size(buffer)));
+    return CString(Utf16(buffer));
 }
 
 void RegisterFrameClass(UINT resourceId) {
-    WNDCLASSA windowClass{};
-    if (::GetClassInfoA(AfxGetInstanceHandle(), kFrameClass, &windowClass)) return;
+    WNDCLASSW windowClass{};
+    if (::GetClassInfoW(AfxGetInstanceHandle(), kFrameClass, &windowClass)) return;
     windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = ::DefWindowProcA;
+    windowClass.lpfnWndProc = ::DefWindowProcW;
     windowClass.hInstance = AfxGetInstanceHandle();
-    windowClass.hIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(resourceId));
-    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hIcon = ::LoadIconW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(resourceId));
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kFrameClass;
-    ::RegisterClassA(&windowClass);
+    ::RegisterClassW(&windowClass);
 }
 }  // namespace
 
@@ -49,20 +50,21 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CCreateContext* context)
     m_style = style;
     m_pDocument = context ? context->document : nullptr;
     const CString documentString = LoadResourceString(resourceId);
-    const std::string& fields = documentString.str();
-    m_strTitle = CString(fields.substr(0, fields.find('\n')));
+    const std::u16string& fields = documentString.str();
+    m_strTitle = CString(fields.substr(0, fields.find(u'\n')));
 
     RegisterFrameClass(resourceId);
-    const HMENU menu = ::LoadMenuA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(resourceId));
+    const HMENU menu = ::LoadMenuW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(resourceId));
     const HWND hWnd = CreateBound([&] {
-        return ::CreateWindowExA(0, kFrameClass, m_strTitle, style & ~FWS_ADDTOTITLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, AfxGetInstanceHandle(), context);
+        return ::CreateWindowExW(0, kFrameClass, Wide(m_strTitle), style & ~FWS_ADDTOTITLE, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, AfxGetInstanceHandle(),
+                                 context);
     });
     if (!hWnd) {
         if (menu) ::DestroyMenu(menu);
         return FALSE;
     }
-    m_hAccelTable = ::LoadAcceleratorsA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(resourceId));
+    m_hAccelTable = ::LoadAcceleratorsW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(resourceId));
     return TRUE;
 }
 
@@ -81,8 +83,8 @@ void CFrameWnd::InitialUpdateFrame(int showCommand) {
 void CFrameWnd::OnUpdateFrameTitle() {
     if (!(m_style & FWS_ADDTOTITLE) || !m_hWnd) return;
     const CString& documentTitle = m_pDocument ? m_pDocument->GetTitle() : CString();
-    CString caption = documentTitle.IsEmpty() ? CString("Untitled") : documentTitle;
-    caption += " - ";
+    CString caption = documentTitle.IsEmpty() ? CString(u"Untitled") : documentTitle;
+    caption += u" - ";
     caption += m_strTitle;
     SetWindowText(caption);
 }
@@ -96,10 +98,10 @@ bool CFrameWnd::OnCmdMsg(UINT id, UINT code, bool execute) {
 
 BOOL CFrameWnd::PreTranslateMessage(MSG* msg) {
     if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST || !m_hAccelTable) return FALSE;
-    return ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, msg);
+    return ::TranslateAcceleratorW(m_hWnd, m_hAccelTable, msg);
 }
 
-int CFrameWnd::OnCreate(CREATESTRUCTA* create) {
+int CFrameWnd::OnCreate(CREATESTRUCTW* create) {
     const auto* context = static_cast<const CCreateContext*>(create->lpCreateParams);
     if (!context || !context->createView) return 0;
     m_view = context->createView();

@@ -42,7 +42,7 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
-    int OnCreate(CREATESTRUCTA* create);
+    int OnCreate(CREATESTRUCTW* create);
     void OnSize(UINT type, int cx, int cy);
     void OnSetFocus();
     void OnClose();

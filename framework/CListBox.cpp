@@ -2,19 +2,16 @@
 
 #include <string>
 
+#include "framework/WideText.h"
+
 CString CListBox::GetText(int index) const {
-    // Read as UTF-16 and converted here: under Common Controls 6 the list box is a Unicode window,
-    // and Wine converts an ANSI LB_GETTEXT through a fixed buffer of 512 characters.
-    const LRESULT length = ::SendMessageW(m_hWnd, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    const LRESULT length = SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index));
     if (length <= 0) return CString();
-    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-    const int copied = static_cast<int>(
-        ::SendMessageW(m_hWnd, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data())));
+    std::u16string text(static_cast<std::size_t>(length), u'\0');
+    // The list writes the text's terminating zero too: into the string's own, past its size.
+    const LRESULT copied = SendMessage(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     if (copied <= 0) return CString();
-    std::string text(
-        static_cast<std::size_t>(::WideCharToMultiByte(CP_ACP, 0, wide.data(), copied, nullptr, 0, nullptr, nullptr)),
-        '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), copied, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(std::min(text.size(), static_cast<std::size_t>(copied)));
     return CString(std::move(text));
 }
 

@@ -10,10 +10,10 @@ public:
     int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
     // The item's text; empty for an index with no item.
     CString GetText(int index) const;
-    int InsertString(int index, const char* text) const {
+    int InsertString(int index, const char16_t* text) const {
         return static_cast<int>(SendMessage(LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text)));
     }
-    int AddString(const char* text) const {
+    int AddString(const char16_t* text) const {
         return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
     }
     int DeleteString(int index) const { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }

@@ -1,6 +1,7 @@
 #pragma once
 // A menu handle wrapper; it never destroys the menu it refers to.
 #include "framework/CWnd.h"
+#include "framework/WideText.h"
 
 class CMenu {
 public:
@@ -10,8 +11,8 @@ public:
 
     int GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
     BOOL RemoveMenu(UINT item, UINT flags) const { return ::RemoveMenu(m_hMenu, item, flags); }
-    BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr) const {
-        return ::AppendMenuA(m_hMenu, flags, id, text);
+    BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const char16_t* text = nullptr) const {
+        return ::AppendMenuW(m_hMenu, flags, id, Wide(text));
     }
 };
 

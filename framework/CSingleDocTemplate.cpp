@@ -21,7 +21,7 @@ CDocument* CSingleDocTemplate::OpenNewDocument(int& showCommand) {
     CCreateContext context{m_document.get(), m_createView};
     if (!m_frame->LoadFrame(m_resourceId, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, &context) ||
         !m_document->OnNewDocument()) {
-        AfxMessageBox("Failed to create empty document.", MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(u"Failed to create empty document.", MB_OK | MB_ICONEXCLAMATION);
         CloseAllDocuments();
         m_frame.reset();
         m_document.reset();

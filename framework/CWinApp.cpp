@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "framework/CSingleDocTemplate.h"
@@ -11,13 +11,14 @@
 #include "framework/IniProfile.h"
 #include "framework/ModulePath.h"
 #include "framework/RegistryProfile.h"
+#include "framework/WideText.h"
 
 CWinApp* CWinApp::s_pApp = nullptr;
 
 // The optional three-dimensional controls library, registered for the program while loaded.
 class CWinApp::Ctl3dLibrary {
 public:
-    explicit Ctl3dLibrary(HINSTANCE instance) : m_instance(instance), m_library(::LoadLibraryA("CTL3D32.DLL")) {
+    explicit Ctl3dLibrary(HINSTANCE instance) : m_instance(instance), m_library(::LoadLibraryW(L"CTL3D32.DLL")) {
         if (!m_library) return;
         if (auto reg = Function("Ctl3dRegister")) reg(m_instance);
         if (auto subclass = Function("Ctl3dAutoSubclass")) subclass(m_instance);
@@ -65,9 +66,9 @@ void CWinApp::InitFramework(HINSTANCE instance, int showCommand) {
     ::InitCommonControlsEx(&classes);
     m_hInstance = instance;
     m_nCmdShow = showCommand;
-    char name[256] = {};
-    ::LoadStringA(instance, AFX_IDS_APP_TITLE, name, sizeof name);
-    m_strAppName = name;
+    wchar_t name[256] = {};
+    ::LoadStringW(instance, AFX_IDS_APP_TITLE, name, static_cast<int>(std::size(name)));
+    m_strAppName = Utf16(name);
     m_profile = std::make_unique<IniProfile>(IniProfile::FileNameForProgram());
 }
 
@@ -75,10 +76,10 @@ int CWinApp::Run() {
     MSG msg{};
     // Without a main window the loop would wait for ever: a failed start ends at once.
     if (m_pMainWnd) {
-        while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
             if (PreTranslateMessage(&msg)) continue;
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
     return ExitInstance();
@@ -124,21 +125,21 @@ BOOL CWinApp::Enable3dControls() {
 void CWinApp::LoadStdProfileSettings(UINT maxRecentFiles) {
     m_recentFiles.clear();
     for (UINT i = 1; i <= maxRecentFiles; ++i) {
-        char key[16];
-        std::snprintf(key, sizeof key, "File%u", i);
-        CString file = m_profile->GetString("Recent File List", key, nullptr);
+        const std::string number = std::to_string(i);
+        const std::u16string key = u"File" + std::u16string(number.begin(), number.end());
+        CString file = m_profile->GetString(u"Recent File List", key.c_str(), nullptr);
         if (!file.IsEmpty()) m_recentFiles.push_back(std::move(file));
     }
-    m_previewPages = m_profile->GetInt("Settings", "PreviewPages", 0);
+    m_previewPages = m_profile->GetInt(u"Settings", u"PreviewPages", 0);
 }
 
-void CWinApp::SetRegistryKey(const char* company) {
-    m_profile = std::make_unique<RegistryProfile>(std::string(company), m_strAppName.str());
+void CWinApp::SetRegistryKey(const char16_t* company) {
+    m_profile = std::make_unique<RegistryProfile>(company, m_strAppName.str());
 }
 
 void CWinApp::WinHelp(DWORD_PTR data, UINT command) const {
     const HWND owner = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
-    ::WinHelpA(owner, ModulePathWithExtension(m_hInstance, ".HLP").c_str(), command, data);
+    ::WinHelpW(owner, ModulePathWithExtension(m_hInstance, L".HLP").c_str(), command, data);
 }
 
 CWinApp* AfxGetApp() { return CWinApp::Current(); }
@@ -150,13 +151,13 @@ CWnd* AfxGetMainWnd() {
 
 HINSTANCE AfxGetInstanceHandle() {
     CWinApp* app = AfxGetApp();
-    return app && app->m_hInstance ? app->m_hInstance : ::GetModuleHandleA(nullptr);
+    return app && app->m_hInstance ? app->m_hInstance : ::GetModuleHandleW(nullptr);
 }
 
-int AfxMessageBox(const char* text, UINT type, UINT) {
+int AfxMessageBox(const char16_t* text, UINT type, UINT) {
     if (!(type & MB_ICONMASK)) type |= MB_ICONEXCLAMATION;
     CWinApp* app = AfxGetApp();
     CWnd* mainWnd = AfxGetMainWnd();
     const HWND owner = mainWnd ? mainWnd->m_hWnd : nullptr;
-    return ::MessageBoxA(owner, text, app ? app->AppName().GetString() : "", type);
+    return ::MessageBoxW(owner, Wide(text), Wide(app ? app->AppName().GetString() : u""), type);
 }

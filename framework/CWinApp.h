@@ -52,7 +52,7 @@ public:
     // Reads the recent-file list and the print-preview page count from the profile.
     void LoadStdProfileSettings(UINT maxRecentFiles);
     // Moves the profile from the INI file to HKEY_CURRENT_USER\Software\<company>\<application>.
-    void SetRegistryKey(const char* company);
+    void SetRegistryKey(const char16_t* company);
 
     ProfileStore& Profile() const { return *m_profile; }
 
@@ -85,4 +85,4 @@ CWnd* AfxGetMainWnd();
 HINSTANCE AfxGetInstanceHandle();
 // A modal message box captioned with the application's name. Without an icon in the type
 // the exclamation icon is shown.
-int AfxMessageBox(const char* text, UINT type = MB_OK, UINT helpContext = 0);
+int AfxMessageBox(const char16_t* text, UINT type = MB_OK, UINT helpContext = 0);

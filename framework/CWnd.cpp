@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/CDataExchange.h"
+#include "framework/WideText.h"
 
 namespace {
 // The object whose window is being created on this thread, bound at the first window the
@@ -27,13 +28,13 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     // The object sits in the window's user data, read in the process (a window property is a
     // round trip to Wine's server, paid on every message). Only a window that runs the
     // framework's procedure was put there by the framework.
-    if (!hWnd || ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc))
+    if (!hWnd || ::GetWindowLongPtrW(hWnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc))
         return nullptr;
-    return reinterpret_cast<CWnd*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+    return reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    return ::SendMessageW(m_hWnd, message, wParam, lParam);
 }
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL deep) const {
@@ -43,7 +44,7 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
         children.push_back(child);
     for (HWND child : children) {
         if (!::IsWindow(child)) continue;
-        ::SendMessageA(child, message, wParam, lParam);
+        ::SendMessageW(child, message, wParam, lParam);
         if (deep && ::IsWindow(child)) CWnd(child).SendMessageToDescendants(message, wParam, lParam, deep);
     }
 }
@@ -53,12 +54,14 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
 }
 
 CString CWnd::GetWindowText() const {
-    const int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
+    const int length = ::GetWindowTextLengthW(m_hWnd);
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int copied = ::GetWindowTextW(m_hWnd, Wide(text.data()), length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
     return CString(std::move(text));
 }
+
+void CWnd::SetWindowText(const char16_t* text) const { ::SetWindowTextW(m_hWnd, Wide(text)); }
 
 BOOL CWnd::DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
@@ -73,7 +76,7 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate) {
 int CWnd::OnVKeyToItem(UINT, CWnd*, UINT) { return -1; }
 
 CWnd::BindScope::BindScope(CWnd& wnd)
-    : hook(::SetWindowsHookExA(WH_CBT, &CWnd::BindHook, nullptr, ::GetCurrentThreadId())),
+    : hook(::SetWindowsHookExW(WH_CBT, &CWnd::BindHook, nullptr, ::GetCurrentThreadId())),
       previous(t_windowBeingCreated) {
     t_windowBeingCreated = &wnd;
 }
@@ -98,21 +101,21 @@ LRESULT CALLBACK CWnd::BindHook(int code, WPARAM wParam, LPARAM lParam) {
 
 void CWnd::Bind(HWND hWnd) {
     m_hWnd = hWnd;
-    ::SetWindowLongPtrA(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     m_superProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc)));
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWndProc)));
 }
 
 void CWnd::Unbind() {
-    ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
-    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
+    ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
     m_hWnd = nullptr;
     m_superProc = nullptr;
 }
 
 LRESULT CALLBACK CWnd::StaticWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = FromHandlePermanent(hWnd);
-    if (!wnd) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    if (!wnd) return ::DefWindowProcW(hWnd, message, wParam, lParam);
 
     const CurrentMessage outer = wnd->m_current;
     wnd->m_current = {message, wParam, lParam};
@@ -145,5 +148,5 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::Default() {
-    return ::CallWindowProcA(m_superProc, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return ::CallWindowProcW(m_superProc, m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }

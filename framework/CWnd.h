@@ -30,7 +30,7 @@ public:
     void GetWindowRect(RECT* rect) const { ::GetWindowRect(m_hWnd, rect); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     CString GetWindowText() const;
-    void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
+    void SetWindowText(const char16_t* text) const;
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     BOOL DestroyWindow();
     // A timer of the window's own, announced to it by WM_TIMER with the id.

@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "framework/ModulePath.h"
+#include "framework/WideText.h"
 
 namespace {
 
@@ -14,32 +14,32 @@ constexpr DWORD kTextBufferChars = 4096;
 
 }  // namespace
 
-IniProfile::IniProfile(std::string fileName) : m_fileName(std::move(fileName)) {}
+IniProfile::IniProfile(std::wstring fileName) : m_fileName(std::move(fileName)) {}
 
-std::string IniProfile::FileNameForProgram() {
-    std::string name = ModulePathWithExtension(nullptr, ".INI");
-    const std::size_t directoryEnd = name.find_last_of("\\/:");
-    if (directoryEnd != std::string::npos) name.erase(0, directoryEnd + 1);
+std::wstring IniProfile::FileNameForProgram() {
+    std::wstring name = ModulePathWithExtension(nullptr, L".INI");
+    const std::size_t directoryEnd = name.find_last_of(L"\\/:");
+    if (directoryEnd != std::wstring::npos) name.erase(0, directoryEnd + 1);
     return name;
 }
 
-int IniProfile::GetInt(const char* section, const char* key, int defaultValue) {
-    return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, m_fileName.c_str()));
+int IniProfile::GetInt(const char16_t* section, const char16_t* key, int defaultValue) {
+    return static_cast<int>(GetPrivateProfileIntW(Wide(section), Wide(key), defaultValue, m_fileName.c_str()));
 }
 
-bool IniProfile::WriteInt(const char* section, const char* key, int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", value);
-    return WritePrivateProfileStringA(section, key, text, m_fileName.c_str()) != FALSE;
+bool IniProfile::WriteInt(const char16_t* section, const char16_t* key, int value) {
+    const std::wstring text = std::to_wstring(value);
+    return WritePrivateProfileStringW(Wide(section), Wide(key), text.c_str(), m_fileName.c_str()) != FALSE;
 }
 
-std::string IniProfile::GetString(const char* section, const char* key, const char* defaultValue) {
-    std::vector<char> text(kTextBufferChars);
-    const DWORD length = GetPrivateProfileStringA(section, key, defaultValue != nullptr ? defaultValue : "",
-                                                  text.data(), kTextBufferChars, m_fileName.c_str());
-    return std::string(text.data(), std::min<DWORD>(length, kTextBufferChars - 1));
+std::u16string IniProfile::GetString(const char16_t* section, const char16_t* key, const char16_t* defaultValue) {
+    std::vector<wchar_t> text(kTextBufferChars);
+    const DWORD length =
+        GetPrivateProfileStringW(Wide(section), Wide(key), Wide(defaultValue != nullptr ? defaultValue : u""),
+                                 text.data(), kTextBufferChars, m_fileName.c_str());
+    return std::u16string(Utf16(text.data()), std::min<DWORD>(length, kTextBufferChars - 1));
 }
 
-bool IniProfile::WriteString(const char* section, const char* key, const char* text) {
-    return WritePrivateProfileStringA(section, key, text, m_fileName.c_str()) != FALSE;
+bool IniProfile::WriteString(const char16_t* section, const char16_t* key, const char16_t* text) {
+    return WritePrivateProfileStringW(Wide(section), Wide(key), Wide(text), m_fileName.c_str()) != FALSE;
 }

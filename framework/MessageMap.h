@@ -82,11 +82,11 @@ constexpr MessageEntry onControl(UINT id, UINT code) {
             }};
 }
 
-// int Handler(CREATESTRUCTA*): WM_CREATE; -1 fails the creation.
+// int Handler(CREATESTRUCTW*): WM_CREATE; -1 fails the creation.
 template <auto Handler>
 constexpr MessageEntry onCreate() {
     return {WM_CREATE, 0, 0, [](CCmdTarget& t, WPARAM, LPARAM l) -> LRESULT {
-                return (message_detail::Target<Handler>(t).*Handler)(reinterpret_cast<CREATESTRUCTA*>(l));
+                return (message_detail::Target<Handler>(t).*Handler)(reinterpret_cast<CREATESTRUCTW*>(l));
             }};
 }
 

@@ -6,4 +6,4 @@
 
 // The full path of the module's file with its extension replaced by the given one (a name
 // without an extension gets it added); empty when the path cannot be read.
-std::string ModulePathWithExtension(HMODULE module, const char* extension);
+std::wstring ModulePathWithExtension(HMODULE module, const wchar_t* extension);

@@ -10,7 +10,7 @@ public:
     NamedMutex() = default;
     // Creates the mutex held by this thread. When it exists already it is only opened, not held
     // (see HeldElsewhere); without a handle when neither works.
-    explicit NamedMutex(const char* name) : m_handle(::CreateMutexA(nullptr, TRUE, name)) {
+    explicit NamedMutex(const wchar_t* name) : m_handle(::CreateMutexW(nullptr, TRUE, name)) {
         m_held = m_handle != nullptr && ::GetLastError() != ERROR_ALREADY_EXISTS;
     }
     ~NamedMutex() { Close(); }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <iterator>
 #include <utility>
 
 // Owns one open registry key handle and closes it.
@@ -23,35 +24,35 @@ public:
     RegKey& operator=(const RegKey&) = delete;
 
     // Opens an existing key; an empty RegKey when that fails.
-    static RegKey Open(HKEY parent, const char* name, REGSAM access) {
+    static RegKey Open(HKEY parent, const wchar_t* name, REGSAM access) {
         HKEY key = nullptr;
-        if (parent == nullptr || RegOpenKeyExA(parent, name, 0, access, &key) != ERROR_SUCCESS) return RegKey();
+        if (parent == nullptr || RegOpenKeyExW(parent, name, 0, access, &key) != ERROR_SUCCESS) return RegKey();
         return RegKey(key);
     }
 
     // Opens a key, creating it (non-volatile, no class) when it is missing.
-    static RegKey Create(HKEY parent, const char* name, REGSAM access) {
+    static RegKey Create(HKEY parent, const wchar_t* name, REGSAM access) {
         HKEY key = nullptr;
-        if (parent == nullptr || RegCreateKeyExA(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
+        if (parent == nullptr || RegCreateKeyExW(parent, name, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr,
                                                  &key, nullptr) != ERROR_SUCCESS)
             return RegKey();
         return RegKey(key);
     }
 
     // Removes a key with everything inside it (RegDeleteTree needs Vista; this runs on anything).
-    static bool DeleteTree(HKEY parent, const char* name) {
+    static bool DeleteTree(HKEY parent, const wchar_t* name) {
         {
             const RegKey key = Open(parent, name, KEY_READ | KEY_WRITE);
             if (!key) return false;
-            char child[256];
+            wchar_t child[256];
             for (;;) {
-                DWORD length = sizeof child;
-                if (RegEnumKeyExA(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+                DWORD length = static_cast<DWORD>(std::size(child));
+                if (RegEnumKeyExW(key.Get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
                     break;
                 if (!DeleteTree(key.Get(), child)) return false;
             }
         }
-        return RegDeleteKeyA(parent, name) == ERROR_SUCCESS;
+        return RegDeleteKeyW(parent, name) == ERROR_SUCCESS;
     }
 
     HKEY Get() const { return m_key; }

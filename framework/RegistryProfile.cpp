@@ -4,41 +4,56 @@
 #include <cstdint>
 #include <cstring>
 
+#include "framework/CodePage.h"
+#include "framework/WideText.h"
+
 namespace {
 
 // KEY_READ | KEY_WRITE (0x2001F): every key of the path is opened for both.
 constexpr REGSAM kAccess = KEY_READ | KEY_WRITE;
 
 // Most texts fit in the first read; a longer one costs a second read at its reported size.
-constexpr DWORD kFirstReadBytes = 256;
+constexpr DWORD kFirstReadBytes = 512;
 
 // A value rewritten by another program between our reads is read again at most this often.
 constexpr int kReadAttempts = 4;
 
+bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
+
+// The text in a value's data: UTF-16 for the string types, code-page bytes for the others.
+std::u16string TextOfValue(DWORD type, const std::string& data, std::size_t size) {
+    if (!IsStringType(type))
+        return FromCodePage(std::string_view(data.data(), std::min(size, std::strlen(data.data()))));
+    std::u16string text(size / sizeof(char16_t), u'\0');
+    std::memcpy(text.data(), data.data(), text.size() * sizeof(char16_t));
+    text.resize(static_cast<std::size_t>(std::find(text.begin(), text.end(), u'\0') - text.begin()));
+    return text;
+}
+
 }  // namespace
 
-RegistryProfile::RegistryProfile(std::string company, std::string application)
+RegistryProfile::RegistryProfile(std::u16string company, std::u16string application)
     : m_company(std::move(company)), m_application(std::move(application)) {}
 
 RegKey RegistryProfile::OpenApplicationKey() const {
-    const RegKey software = RegKey::Open(HKEY_CURRENT_USER, "Software", kAccess);
-    const RegKey company = RegKey::Create(software.Get(), m_company.c_str(), kAccess);
-    return RegKey::Create(company.Get(), m_application.c_str(), kAccess);
+    const RegKey software = RegKey::Open(HKEY_CURRENT_USER, L"Software", kAccess);
+    const RegKey company = RegKey::Create(software.Get(), Wide(m_company.c_str()), kAccess);
+    return RegKey::Create(company.Get(), Wide(m_application.c_str()), kAccess);
 }
 
-RegKey RegistryProfile::OpenSectionKey(const char* section) const {
+RegKey RegistryProfile::OpenSectionKey(const char16_t* section) const {
     if (section == nullptr) return RegKey();
     const RegKey application = OpenApplicationKey();
-    return RegKey::Create(application.Get(), section, kAccess);
+    return RegKey::Create(application.Get(), Wide(section), kAccess);
 }
 
-HKEY RegistryProfile::SectionKey(const char* section, RegKey& opened) const {
+HKEY RegistryProfile::SectionKey(const char16_t* section, RegKey& opened) const {
     if (m_held && section != nullptr && m_heldName == section) return m_held.Get();
     opened = OpenSectionKey(section);
     return opened.Get();
 }
 
-void RegistryProfile::HoldSection(const char* section) {
+void RegistryProfile::HoldSection(const char16_t* section) {
     ReleaseSection();
     m_held = OpenSectionKey(section);
     if (m_held) m_heldName = section;
@@ -49,7 +64,7 @@ void RegistryProfile::ReleaseSection() {
     m_heldName.clear();
 }
 
-int RegistryProfile::GetInt(const char* section, const char* key, int defaultValue) {
+int RegistryProfile::GetInt(const char16_t* section, const char16_t* key, int defaultValue) {
     RegKey opened;
     const HKEY sectionKey = SectionKey(section, opened);
     if (sectionKey == nullptr) return defaultValue;
@@ -57,60 +72,63 @@ int RegistryProfile::GetInt(const char* section, const char* key, int defaultVal
     std::int32_t value = 0;
     DWORD size = sizeof value;
     // Any value of exactly four bytes is the integer, whatever type it was stored as.
-    if (RegQueryValueExA(sectionKey, key, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExW(sectionKey, Wide(key), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
         size != sizeof value)
         return defaultValue;
     return value;
 }
 
-bool RegistryProfile::WriteInt(const char* section, const char* key, int value) {
+bool RegistryProfile::WriteInt(const char16_t* section, const char16_t* key, int value) {
     RegKey opened;
     const HKEY sectionKey = SectionKey(section, opened);
     if (sectionKey == nullptr) return false;
     const std::int32_t stored = value;
-    return RegSetValueExA(sectionKey, key, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), sizeof stored) ==
+    return RegSetValueExW(sectionKey, Wide(key), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), sizeof stored) ==
            ERROR_SUCCESS;
 }
 
-std::string RegistryProfile::GetString(const char* section, const char* key, const char* defaultValue) {
-    std::string fallback = defaultValue != nullptr ? defaultValue : "";
+std::u16string RegistryProfile::GetString(const char16_t* section, const char16_t* key, const char16_t* defaultValue) {
+    std::u16string fallback = defaultValue != nullptr ? defaultValue : u"";
     RegKey opened;
     const HKEY sectionKey = SectionKey(section, opened);
     if (sectionKey == nullptr) return fallback;
 
     // One read with a guessed size, then reads at the size the registry reports, so that a
-    // short text costs one call and a long one is still read whole.
-    std::string data(kFirstReadBytes, '\0');
+    // short text costs one call and a long one is still read whole. A zero stays past the data,
+    // so code-page bytes without one of their own still end.
+    std::string data(kFirstReadBytes + 1, '\0');
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
-        DWORD size = static_cast<DWORD>(data.size());
+        DWORD type = REG_NONE;
+        DWORD size = static_cast<DWORD>(data.size() - 1);
         const LONG result =
-            RegQueryValueExA(sectionKey, key, nullptr, nullptr, reinterpret_cast<BYTE*>(&data[0]), &size);
+            RegQueryValueExW(sectionKey, Wide(key), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
         if (result == ERROR_MORE_DATA) {
-            data.assign(std::max<std::size_t>(size, data.size() * 2), '\0');
+            data.assign(std::max<std::size_t>(size, data.size() * 2) + 1, '\0');
             continue;
         }
         if (result != ERROR_SUCCESS) return fallback;
-        // A text of any stored type ends at its first zero byte, or with the stored bytes.
-        const std::size_t stored = std::min<std::size_t>(size, data.size());
-        data.resize(static_cast<std::size_t>(std::find(data.begin(), data.begin() + stored, '\0') - data.begin()));
-        return data;
+        const std::size_t stored = std::min<std::size_t>(size, data.size() - 1);
+        data[stored] = '\0';
+        return TextOfValue(type, data, stored);
     }
     return fallback;
 }
 
-bool RegistryProfile::WriteString(const char* section, const char* key, const char* text) {
+bool RegistryProfile::WriteString(const char16_t* section, const char16_t* key, const char16_t* text) {
     if (key == nullptr) return DeleteSection(section);
     RegKey opened;
     const HKEY sectionKey = SectionKey(section, opened);
     if (sectionKey == nullptr) return false;
-    if (text == nullptr) return RegDeleteValueA(sectionKey, key) == ERROR_SUCCESS;
-    const DWORD bytes = static_cast<DWORD>(std::strlen(text) + 1);
-    return RegSetValueExA(sectionKey, key, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes) == ERROR_SUCCESS;
+    if (text == nullptr) return RegDeleteValueW(sectionKey, Wide(key)) == ERROR_SUCCESS;
+    const DWORD bytes = static_cast<DWORD>((std::char_traits<char16_t>::length(text) + 1) * sizeof(char16_t));
+    return RegSetValueExW(sectionKey, Wide(key), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes) ==
+           ERROR_SUCCESS;
 }
 
-bool RegistryProfile::DeleteSection(const char* section) {
+bool RegistryProfile::DeleteSection(const char16_t* section) {
     if (section == nullptr) return false;
     if (m_held && m_heldName == section) ReleaseSection();
     const RegKey application = OpenApplicationKey();
-    return application && RegDeleteKeyA(application.Get(), section) == ERROR_SUCCESS;
+    return application && RegDeleteKeyW(application.Get(), Wide(section)) == ERROR_SUCCESS;
 }

@@ -11,6 +11,7 @@ set(FRAMEWORK_WIN32_SOURCES
     framework/CFormView.cpp
     framework/CFrameWnd.cpp
     framework/CListBox.cpp
+    framework/CodePage.cpp
     framework/CSingleDocTemplate.cpp
     framework/CView.cpp
     framework/CWinApp.cpp

@@ -1,6 +1,9 @@
 #include "settings/CConfigureDlg.h"
 
+#include <iterator>
+
 #include "framework/CDataExchange.h"
+#include "framework/WideText.h"
 #include "settings/NumberRule.h"
 #include "ui/resource.h"
 
@@ -22,7 +25,7 @@ void CConfigureDlg::DoDataExchange(CDataExchange* pDX) {
     if (pDX->m_bSaveAndValidate)
         ReadNumberBox();
     else
-        ::SetDlgItemTextA(m_hWnd, IDC_NUMBER_TO_SAVE, FormatNumberToSave(m_settings.NumberToSave).c_str());
+        ::SetDlgItemTextW(m_hWnd, IDC_NUMBER_TO_SAVE, Wide(FormatNumberToSave(m_settings.NumberToSave).c_str()));
 }
 
 BOOL CConfigureDlg::OnInitDialog() {
@@ -38,9 +41,9 @@ void CConfigureDlg::OnChangeNumberToSave() {
 
 void CConfigureDlg::ReadNumberBox() {
     // A 9-character buffer: what lies beyond the eighth character is not read.
-    char text[kNumberBoxChars + 1] = {};
-    ::GetDlgItemTextA(m_hWnd, IDC_NUMBER_TO_SAVE, text, sizeof text);
-    m_settings.NumberToSave = ScanNumberToSave(text, m_settings.NumberToSave);
+    wchar_t text[kNumberBoxChars + 1] = {};
+    ::GetDlgItemTextW(m_hWnd, IDC_NUMBER_TO_SAVE, text, static_cast<int>(std::size(text)));
+    m_settings.NumberToSave = ScanNumberToSave(Utf16(text), m_settings.NumberToSave);
 }
 
 void CConfigureDlg::EnableOkByNumber() const { m_btnOK.EnableWindow(m_settings.NumberToSave > 0); }

@@ -9,9 +9,9 @@ public:
     explicit CEditTextDlg(CWnd* pParent = nullptr);
 
     // A null text gives the empty text.
-    void SetText(const char* text) { m_strText = text; }
+    void SetText(const char16_t* text) { m_strText = text; }
     // The dialog's own text: as set, or as edited once the dialog closed with OK.
-    const char* GetText() const { return m_strText.GetString(); }
+    const char16_t* GetText() const { return m_strText.GetString(); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -16,23 +16,33 @@ protected:
 
 TEST_F(Capture, EachTextCopyBecomesItemZeroUnlessMarkedPrivateAndEveryCopyIsPassedOn) {
     const std::string megabyte(1024 * 1024, 'm');
+    const std::u16string unicodeMegabyte = Megabyte(u"\u65E5\u672C\u8A9E \U0001F44D \u0416 ");
     const std::string dword0(4, '\0'), dword1("\1\0\0\0", 4);
     const struct {
         std::vector<Format> copy;
-        std::optional<std::string> taken;
+        std::optional<std::u16string> taken;
     } cases[] = {
-        {{Text("caf\xE9 \x80 5")}, "caf\xE9 \x80 5"},  // as CF_TEXT, not as the OEM text made from it
-        {{Text("ansi"), Text("oem", CF_OEMTEXT)}, "ansi"},
-        {{Text("only oem", CF_OEMTEXT)}, "only oem"},
-        {{Text(EveryByte())}, EveryByte()},
-        {{Text(megabyte)}, megabyte},
+        {{Text("caf\xE9 \x80 5")}, u"caf\u00E9 \u20AC 5"},  // as CF_TEXT, not as the OEM text made from it
+        {{Text("ansi"), Text("oem", CF_OEMTEXT)}, u"ansi"},
+        {{Text("only oem", CF_OEMTEXT)}, u"only oem"},
+        {{Text(EveryByte())}, FromWindows1252(EveryByte())},
+        {{Text(megabyte)}, std::u16string(megabyte.begin(), megabyte.end())},
+        // Beyond the code page: taken whole from CF_UNICODETEXT, whatever else the copy holds.
+        {{Unicode(u"\u0141\u00F3d\u017A \u65E5\u672C \u0416 \U0001F44D end")},
+         u"\u0141\u00F3d\u017A \u65E5\u672C \u0416 \U0001F44D end"},
+        {{Text("Lodz ??"), Unicode(u"\u0141\u00F3d\u017A \u05E2\u05D1 \u0627\u0644 \u03A9")},
+         u"\u0141\u00F3d\u017A \u05E2\u05D1 \u0627\u0644 \u03A9"},
+        {{Unicode(unicodeMegabyte)}, unicodeMegabyte},
+        // Within it: the 8-bit text, as ever, even where the program's Unicode text says otherwise.
+        {{Unicode(u"caf\u00E9 \u20AC")}, u"caf\u00E9 \u20AC"},
+        {{Text("caf\xE9"), Unicode(u"cafe")}, u"caf\u00E9"},
         {{Marker("Scrapvault Test Format", "abc")}, std::nullopt},
         {{}, std::nullopt},
         {{Text("secret"), Marker("Clipboard Viewer Ignore")}, std::nullopt},
-        {{Text("secret"), Marker("ExcludeClipboardContentFromMonitorProcessing")}, std::nullopt},
+        {{Unicode(u"\u5BC6\u7801"), Marker("ExcludeClipboardContentFromMonitorProcessing")}, std::nullopt},
         {{Text("secret"), Marker("CanIncludeInClipboardHistory", dword0)}, std::nullopt},
-        {{Text("allowed"), Marker("CanIncludeInClipboardHistory", dword1)}, "allowed"},
-        {{Text("allowed")}, "allowed"},  // a duplicate, kept with RemoveDups off
+        {{Text("allowed"), Marker("CanIncludeInClipboardHistory", dword1)}, u"allowed"},
+        {{Text("allowed")}, u"allowed"},  // a duplicate, kept with RemoveDups off
     };
     Texts expected;
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -49,7 +59,10 @@ TEST_F(Capture, EachTextCopyBecomesItemZeroUnlessMarkedPrivateAndEveryCopyIsPass
 TEST_F(Capture, WithRemoveDupsACopyReplacesOnlyItsNewestExactTwin) {
     ASSERT_TRUE(program.SetOption(IDC_NO_DUPLICATES, true));
     for (const char* text : {"hello", "hello world", "HELLO", "other", "hello", "hell", "other"}) CopyText(text);
-    EXPECT_EQ(program.Clippings(), (Texts{"other", "hell", "hello", "HELLO", "hello world"}));
+    for (const char16_t* text : {u"\u65E5\u672C", u"\u4E2D\u56FD", u"\U0001F44D", u"\U0001F44E", u"\u65E5\u672C"})
+        CopyUnicode(text);  // each "??" in the code page: told apart only by their characters
+    EXPECT_EQ(program.Clippings(), (Texts{u"\u65E5\u672C", u"\U0001F44E", u"\U0001F44D", u"\u4E2D\u56FD", u"other",
+                                          u"hell", u"hello", u"HELLO", u"hello world"}));
 }
 
 TEST_F(Capture, ACopyHeldOpenAfterwardsIsTakenOnceAsItStandsWhenLetGoWithinTwoSeconds) {
@@ -62,13 +75,16 @@ TEST_F(Capture, ACopyHeldOpenAfterwardsIsTakenOnceAsItStandsWhenLetGoWithinTwoSe
     for (const auto& row : rows) {
         const std::string copied = "held for " + std::to_string(row.holdMs) + " ms";
         EXPECT_TRUE(CopyAndHold(copied, row.holdMs, row.replacement, program.Main())) << copied << ": not answering";
-        if (row.taken) expected.insert(expected.begin(), row.replacement.value_or(copied));
+        if (row.taken) {
+            const std::string taken = row.replacement.value_or(copied);
+            expected.insert(expected.begin(), std::u16string(taken.begin(), taken.end()));
+        }
         WaitUntil([&] { return program.Clippings().size() >= expected.size(); }, 3000);  // taken
         WaitUntil([&] { return program.Clippings().size() > expected.size(); }, 150);    // nor twice
         EXPECT_EQ(program.Clippings(), expected) << copied;
     }
     CopyText("the next copy");
-    EXPECT_EQ(program.Clippings().front(), "the next copy");
+    EXPECT_EQ(program.Clippings().front(), u"the next copy");
 }
 
 TEST(ViewerChain, NotificationsPassDownAndTheChainIsMendedAsViewersLeave) {
@@ -82,14 +98,14 @@ TEST(ViewerChain, NotificationsPassDownAndTheChainIsMendedAsViewersLeave) {
 
     first.Hang();  // a next viewer that stopped answering holds nothing up for long
     CopyText("behind a hung viewer");
-    EXPECT_EQ(program.Clippings(), Texts{"behind a hung viewer"});
+    EXPECT_EQ(program.Clippings(), Texts{u"behind a hung viewer"});
     first.Resume();
 
     first.Leave();  // the program's own next viewer: the program links to the one after it
     const int before = middle.Notifications();
     CopyText("after");
     EXPECT_EQ(middle.Notifications(), before + 1);
-    EXPECT_EQ(program.Clippings(), (Texts{"after", "behind a hung viewer"}));
+    EXPECT_EQ(program.Clippings(), (Texts{u"after", u"behind a hung viewer"}));
 }
 
 TEST(Startup, ShowsItsWindowMinimisedWithoutTheClipboardsTextAndASecondStartWakesIt) {
@@ -97,7 +113,7 @@ TEST(Startup, ShowsItsWindowMinimisedWithoutTheClipboardsTextAndASecondStartWake
     CopyText("on the clipboard before the start");
     Program program;
     EXPECT_TRUE(IsIconic(program.Main()));
-    EXPECT_EQ(TextOf(program.Main()), "Scrapvault");
+    EXPECT_EQ(TextOf(program.Main()), u"Scrapvault");
     EXPECT_TRUE(program.Clippings().empty());
     EXPECT_EQ(program.Buttons(), "---");
 

@@ -38,9 +38,9 @@ protected:
     // File > Clear All Clippings, answered Yes; then the texts copied from the bottom up.
     void Fill(const Texts& topDown) const {
         ASSERT_TRUE(Answer(
-            "Scrapvault", [](HWND box) { PostClick(box, IDYES); },
+            u"Scrapvault", [](HWND box) { PostClick(box, IDYES); },
             [&] { program.SendCommand(ID_FILE_CLEAR_ALL_CLIPPINGS); }));
-        for (auto text = topDown.rbegin(); text != topDown.rend(); ++text) CopyText(*text);
+        for (auto text = topDown.rbegin(); text != topDown.rend(); ++text) CopyUnicode(*text);
         ASSERT_TRUE(program.Clippings() == topDown);
     }
 
@@ -49,24 +49,27 @@ protected:
 };
 
 TEST_F(Commands, CopyPutsTheSelectionTopDownOnTheClipboardAloneWaitingAMomentForItAndMinimises) {
-    const std::string megabyte(1024 * 1024, 'm');
+    const std::u16string megabyte = Megabyte(u"m\u00E9\u65E5\U0001F44D");
     const struct {
         Texts list;
         std::vector<int> selection;
-        std::optional<std::string> copied;  // nothing: another program's content stays
-        bool doubleClick = false;           // on the list, instead of the Copy button
-        DWORD heldMs = 0;                   // another program holds the clipboard this long
+        std::optional<std::u16string> copied;  // nothing: another program's content stays
+        bool doubleClick = false;              // on the list, instead of the Copy button
+        DWORD heldMs = 0;                      // another program holds the clipboard this long
     } cases[] = {
-        {{"zero", "one", "two", "three"}, {0, 2}, "zerotwo"},
-        {{"x", "y", "z"}, {1, 2}, "yz", true},
-        {{"line one\r\n", "caf\xE9 \x80", "", "tail"}, {0, 1, 2, 3}, "line one\r\ncaf\xE9 \x80tail"},
-        {{"before", "", "kept", ""}, {1, 3}, ""},
-        {{megabyte, "a", "b"}, {0, 2}, megabyte + "b"},
-        {{"a", "b"}, {0, 1}, "ab", false, 250},
-        {{"a", "b"}, {0, 1}, std::nullopt, false, 1000},
+        {{u"zero", u"one", u"two", u"three"}, {0, 2}, u"zerotwo"},
+        {{u"x", u"y", u"z"}, {1, 2}, u"yz", true},
+        {{u"line one\r\n", u"caf\u00E9 \u20AC", u"", u"tail"}, {0, 1, 2, 3}, u"line one\r\ncaf\u00E9 \u20ACtail"},
+        {{u"\u65E5\u672C", u"\u0141\u00F3d\u017A", u"\U0001F44D"},
+         {0, 1, 2},
+         u"\u65E5\u672C\u0141\u00F3d\u017A\U0001F44D"},
+        {{u"before", u"", u"kept", u""}, {1, 3}, u""},
+        {{megabyte, u"a", u"b"}, {0, 2}, megabyte + u"b"},
+        {{u"a", u"b"}, {0, 1}, u"ab", false, 250},
+        {{u"a", u"b"}, {0, 1}, std::nullopt, false, 1000},
     };
-    CopyText("text alone");
-    const std::vector<UINT> textAlone = ClipboardFormats();
+    SetClipboard({Unicode(u"both"), Text("both")});
+    const std::vector<UINT> bothTexts = ClipboardFormats();
     for (const auto& c : cases) {
         Fill(c.list);
         SetClipboard({Marker("Scrapvault Test Format", "a format of another program")});
@@ -86,9 +89,10 @@ TEST_F(Commands, CopyPutsTheSelectionTopDownOnTheClipboardAloneWaitingAMomentFor
             program.SendClick(IDC_COPY);
         holder.join();
         Settle();
-        EXPECT_TRUE(ClipboardText() == c.copied) << c.list.size() << " held " << c.heldMs;
+        EXPECT_TRUE(ClipboardUnicode() == c.copied) << c.list.size() << " held " << c.heldMs;
         if (c.copied) {
-            EXPECT_EQ(ClipboardFormats(), textAlone);
+            EXPECT_EQ(ClipboardText(), InCodePage(*c.copied)) << c.list.size();
+            EXPECT_EQ(ClipboardFormats(), bothTexts);
         }
         EXPECT_TRUE(program.Clippings() == c.list) << "its own copy was captured";
         EXPECT_TRUE(program.Selection().empty());
@@ -99,15 +103,15 @@ TEST_F(Commands, CopyPutsTheSelectionTopDownOnTheClipboardAloneWaitingAMomentFor
 }
 
 TEST_F(Commands, DeleteByButtonOrKeyRemovesExactlyTheSelectedItems) {
-    const Texts six{"i0", "i1", "i2", "i3", "i4", "i5"};
+    const Texts six{u"i0", u"i1", u"i2", u"i3", u"i4", u"i5"};
     const struct {
         UINT key, modifier;  // no key: the Delete button
         std::vector<int> selection;
         Texts left;
     } cases[] = {
-        {0, 0, {1, 3, 4}, {"i0", "i2", "i5"}},
-        {VK_DELETE, 0, {1, 3, 4}, {"i0", "i2", "i5"}},
-        {VK_DELETE, 0, {0, 5}, {"i1", "i2", "i3", "i4"}},
+        {0, 0, {1, 3, 4}, {u"i0", u"i2", u"i5"}},
+        {VK_DELETE, 0, {1, 3, 4}, {u"i0", u"i2", u"i5"}},
+        {VK_DELETE, 0, {0, 5}, {u"i1", u"i2", u"i3", u"i4"}},
         {VK_DELETE, 0, {}, six},
         {VK_BACK, 0, {2}, six},
         {VK_DELETE, VK_SHIFT, {2}, six},  // the frame's key for Cut, which nothing handles
@@ -125,7 +129,7 @@ TEST_F(Commands, DeleteByButtonOrKeyRemovesExactlyTheSelectedItems) {
 }
 
 TEST_F(Commands, EnterInTheListPressesCopyWhileCopyIsEnabled) {
-    Fill({"a", "b"});
+    Fill({u"a", u"b"});
     SendMessageA(program.List(), LB_SETSEL, TRUE, 1);  // selected without telling the view: Copy stays disabled
     program.PostKey(program.List(), VK_RETURN);
     EXPECT_EQ(ClipboardText(), "a");
@@ -136,43 +140,52 @@ TEST_F(Commands, EnterInTheListPressesCopyWhileCopyIsEnabled) {
 
 TEST_F(Commands, ClearAllAsksAndEmptiesTheListOnlyOnYes) {
     for (const int answer : {IDNO, IDYES}) {
-        Fill({"a", "b"});
-        std::string question;
+        Fill({u"a", u"b"});
+        std::u16string question;
         EXPECT_TRUE(Answer(
-            "Scrapvault",
+            u"Scrapvault",
             [&](HWND box) {
                 question = TextOf(GetDlgItem(box, 0xFFFF));
                 PostClick(box, answer);
             },
             [&] { program.SendCommand(ID_FILE_CLEAR_ALL_CLIPPINGS); }));
-        EXPECT_EQ(question, "Confirm deletion of ALL clippings!");
-        EXPECT_EQ(program.Clippings(), answer == IDYES ? Texts{} : (Texts{"a", "b"}));
+        EXPECT_EQ(question, u"Confirm deletion of ALL clippings!");
+        EXPECT_EQ(program.Clippings(), answer == IDYES ? Texts{} : (Texts{u"a", u"b"}));
     }
 }
 
 TEST_F(Commands, EditShowsTheJoinedSelectionAndOkAddsTheTextAsEditedOnTop) {
-    Fill({"zero", "one", "two"});
+    const std::u16string beyond = u"\u0416 \U0001F44D \u65E5";  // beyond the code page
+    Fill({u"zero", u"one", beyond});
     const struct {
         std::vector<int> selection;
-        const char* typed;  // null: left as shown
+        const char16_t* typed;  // null: left as shown
         int button;
-        std::string shown;
+        std::u16string shown;
         Texts after;
     } cases[] = {
-        {{0, 2}, nullptr, IDOK, "zerotwo", {"zerotwo", "zero", "one", "two"}},
-        {{2}, "edited \xE9", IDOK, "one", {"edited \xE9", "zerotwo", "zero", "one", "two"}},
-        {{0, 1}, "dropped", IDCANCEL, "edited \xE9zerotwo", {"edited \xE9", "zerotwo", "zero", "one", "two"}},
+        {{0, 2}, nullptr, IDOK, u"zero" + beyond, {u"zero" + beyond, u"zero", u"one", beyond}},
+        {{2},
+         u"edited \u00E9 \u0141",
+         IDOK,
+         u"one",
+         {u"edited \u00E9 \u0141", u"zero" + beyond, u"zero", u"one", beyond}},
+        {{0, 1},
+         u"dropped",
+         IDCANCEL,
+         u"edited \u00E9 \u0141zero" + beyond,
+         {u"edited \u00E9 \u0141", u"zero" + beyond, u"zero", u"one", beyond}},
     };
     for (const auto& c : cases) {
         program.Select(c.selection);
-        std::string shown;
+        std::u16string shown;
         bool modal = false;
         EXPECT_TRUE(Answer(
-            "Edit Text",
+            u"Edit Text",
             [&](HWND dialog) {
                 shown = TextOf(GetDlgItem(dialog, IDC_TEXT));
                 modal = GetWindow(dialog, GW_OWNER) == program.Main() && !IsWindowEnabled(program.Main());
-                if (c.typed) SetDlgItemTextA(dialog, IDC_TEXT, c.typed);
+                if (c.typed) SetDlgItemTextW(dialog, IDC_TEXT, reinterpret_cast<const wchar_t*>(c.typed));
                 PostClick(dialog, c.button);
             },
             [&] { program.SendClick(IDC_EDIT); }));
@@ -193,7 +206,7 @@ TEST_F(Commands, EveryMenuCommandHasAHandlerAndItsItemIsEnabled) {
             EXPECT_FALSE(GetMenuItemID(items, item) && GetMenuState(items, item, MF_BYPOSITION) & MF_GRAYED) << item;
     }
     EXPECT_TRUE(Answer(
-        "About Scrapvault", [](HWND about) { PostClick(about, IDOK); }, [&] { program.SendCommand(ID_APP_ABOUT); }));
+        u"About Scrapvault", [](HWND about) { PostClick(about, IDOK); }, [&] { program.SendCommand(ID_APP_ABOUT); }));
 }
 
 TEST_F(Commands, TheSystemMenuOffersItemsOneToTwentyAndEachEntryCopiesItsItem) {
@@ -206,27 +219,29 @@ TEST_F(Commands, TheSystemMenuOffersItemsOneToTwentyAndEachEntryCopiesItsItem) {
         SendMessageA(program.Main(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
         Texts labels;
         for (int item = standard; item < GetMenuItemCount(menu); ++item) {
-            char label[64] = {};
-            GetMenuStringA(menu, item, label, sizeof label, MF_BYPOSITION);
-            labels.push_back(std::to_string(GetMenuItemID(menu, item)) + ":" + label);
+            wchar_t label[64] = {};
+            GetMenuStringW(menu, item, label, 64, MF_BYPOSITION);
+            labels.push_back(Widen(std::to_string(GetMenuItemID(menu, item)) + ":") +
+                             reinterpret_cast<char16_t*>(label));
         }
         return labels;
     };
-    Fill({"newest", "twelve chars", "caf\xE9 au lait"});
+    Fill({u"newest", u"twelve chars", u"caf\u00E9 au lait"});
     EXPECT_EQ(entries(), Texts{}) << "offered while switched off";
     ASSERT_TRUE(program.SetOption(IDC_SYSTEM_MENU_CLIPPINGS, true));
-    EXPECT_EQ(entries(), (Texts{"0:", "1:twelve cha", "2:caf| au la"}));
+    EXPECT_EQ(entries(), (Texts{u"0:", u"1:twelve cha", u"2:caf| au la"}));
 
-    Texts many{"newest", "ab\r\ncd"};
-    for (int item = 2; item < 22; ++item) many.push_back("item " + std::to_string(item));
+    Texts many{u"newest", u"ab\r\ncd", u"123456789\U0001F44D and the rest"};  // a pair at the cut
+    for (int item = 3; item < 22; ++item) many.push_back(Widen("item " + std::to_string(item)));
     Fill(many);
     const Texts offered = entries();
     ASSERT_EQ(offered.size(), 21u);
-    EXPECT_EQ(offered[1], "1:ab||cd");
-    EXPECT_EQ(offered[20], "20:item 20");
-    for (const UINT id : {1u, 20u}) {
+    EXPECT_EQ(offered[1], u"1:ab||cd");
+    EXPECT_EQ(offered[2], u"2:123456789|");
+    EXPECT_EQ(offered[20], u"20:item 20");
+    for (const UINT id : {2u, 20u}) {
         SendMessageA(program.Main(), WM_SYSCOMMAND, id, 0);
-        EXPECT_EQ(ClipboardText(), many[id]);
+        EXPECT_EQ(ClipboardUnicode(), many[id]);
         EXPECT_TRUE(program.Selection().empty());
         EXPECT_TRUE(IsIconic(program.Main()));
         Restore();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 
 #include "tests/wine/support/Harness.h"
 #include "ui/ControlLayout.h"
@@ -24,6 +25,36 @@ void CopyTextInX11(const std::string& text, const Viewer& viewer) {
     EXPECT_TRUE(WaitUntil([&] { return viewer.Notifications() > before; })) << "the X11 copy was not announced";
     WaitUntil([] { return false; }, 1500);  // for any later announcement
     DeleteFileA(WindowsPath(file).c_str());
+}
+
+// What an X11 program reads of the clipboard (xclip -o), as UTF-8; nothing when it read nothing.
+std::string ReadInX11() {
+    const std::string file = "/tmp/scrapvault-x11-read-" + std::to_string(GetCurrentProcessId());
+    DeleteFileA(WindowsPath(file).c_str());
+    RunProcess("start.exe /unix /bin/sh -c \"xclip -o -selection clipboard > " + file + ".part && mv " + file +
+               ".part " + file + "\"");
+    std::string text;
+    WaitUntil([&] { return GetFileAttributesA(WindowsPath(file).c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000);
+    std::ifstream read(WindowsPath(file), std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(read), {});
+    read.close();
+    DeleteFileA(WindowsPath(file).c_str());
+    return text;
+}
+
+// Copies the text as Wine's notepad does: typed into its window, selected whole and copied.
+void CopyTextInNotepad(const std::u16string& text, const Viewer& viewer) {
+    const SuspendedProcess notepad("notepad.exe");
+    notepad.Resume();
+    HWND edit = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (edit = FindWindowExW(FindWindowW(L"Notepad", nullptr), nullptr, L"Edit", nullptr)); }));
+    const int before = viewer.Notifications();
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    SendMessageW(edit, WM_COPY, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return viewer.Notifications() > before; })) << "notepad's copy was not announced";
+    Settle();
 }
 
 // How far the form is scrolled along the bar, read from the controls: where the layout puts
@@ -52,14 +83,14 @@ TEST_F(Desktop, OnlyANotificationThatBringsAClipboardChangeIsCaptured) {
         std::function<void()> act;
         Texts expected;
     } rows[] = {
-        {"a copy by a Windows program", [] { CopyText("windows copy"); }, {"windows copy"}},
+        {"a copy by a Windows program", [] { CopyText("windows copy"); }, {u"windows copy"}},
         {"an X11 copy after the program's own copy",
          [&] {
              program.Select({0});
              program.SendClick(IDC_COPY);
              CopyTextInX11("x11 copy", viewer);
          },
-         {"x11 copy", "windows copy"}},
+         {u"x11 copy", u"windows copy"}},
         // As a viewer in front of the program passes on a notification that changed nothing, and
         // as Wine announces an X11 copy again: the same sequence number.
         {"a notification sent twice",
@@ -67,13 +98,25 @@ TEST_F(Desktop, OnlyANotificationThatBringsAClipboardChangeIsCaptured) {
              SendMessageA(program.View(), WM_DRAWCLIPBOARD, 0, 0);
              SendMessageA(program.View(), WM_DRAWCLIPBOARD, 0, 0);
          },
-         {"x11 copy", "windows copy"}},
-        {"the same text copied again", [] { CopyText("x11 copy"); }, {"x11 copy", "x11 copy", "windows copy"}},
+         {u"x11 copy", u"windows copy"}},
+        {"the same text copied again", [] { CopyText("x11 copy"); }, {u"x11 copy", u"x11 copy", u"windows copy"}},
     };
     for (const auto& row : rows) {
         row.act();
         EXPECT_EQ(program.Clippings(), row.expected) << row.what;
     }
+}
+
+TEST_F(Desktop, TextBeyondTheCodePageArrivesWholeFromNotepadAndFromX11AndGoesBackToX11Whole) {
+    const std::u16string text = u"\u0141\u00F3d\u017A \u65E5\u672C \u0416 \U0001F44D end";
+    const std::string utf8 = u8"\u0141\u00F3d\u017A \u65E5\u672C \u0416 \U0001F44D end";
+    CopyTextInNotepad(text, viewer);
+    EXPECT_EQ(program.Clippings(), Texts{text});
+    CopyTextInX11(utf8 + " in X11", viewer);
+    EXPECT_EQ(program.Clippings(), (Texts{text + u" in X11", text}));
+    program.Select({1});
+    program.SendClick(IDC_COPY);
+    EXPECT_EQ(ReadInX11(), utf8);
 }
 
 TEST_F(Desktop, EitherNumberOfTheRestoreRequestSentRestoresTheWindowAndAnswersZero) {
@@ -145,13 +188,13 @@ TEST(DesktopProfile, ValuesOfEveryStoredTypeAreRead) {
         {"Configure", "ConfirmExit", REG_BINARY, integer(0)},
         {"Configure", "AlwaysOnTop", REG_BINARY, integer(1)},
         {"LastClips", "CLIP 00", REG_EXPAND_SZ, std::string("%PATH% expand\0", 14)},
-        {"LastClips", "CLIP 01", REG_BINARY, std::string("binary\0tail", 11)},
+        {"LastClips", "CLIP 01", REG_BINARY, std::string("binar\xE9\0tail", 11)},  // bytes in the code page
         {"LastClips", "CLIP 02", REG_MULTI_SZ, std::string("multi\0second\0\0", 14)},
         {"LastClips", "CLIP 03", REG_SZ, std::string("beyond the number\0", 18)},
     };
     for (const auto& row : rows) Store(row.section, row.name, row.type, row.bytes);
     Program program;  // fails should the first-run Configure dialog open
-    EXPECT_EQ(program.Clippings(), (Texts{"%PATH% expand", "binary", "multi"}));
+    EXPECT_EQ(program.Clippings(), (Texts{u"%PATH% expand", u"binar\u00E9", u"multi"}));
     EXPECT_TRUE(GetWindowLongA(program.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(program.Close());  // fails should it ask to confirm the exit
 }

@@ -19,7 +19,7 @@ namespace {
 // The program's view with a capture that fails once in the way the test chooses.
 class FailingCaptureView : public CScrapvaultView {
 public:
-    void AddClipping(const char* text) override {
+    void AddClipping(const char16_t* text) override {
         if (const auto fail = std::exchange(s_failNext, nullptr)) fail();
         CScrapvaultView::AddClipping(text);
     }
@@ -31,7 +31,7 @@ class FailingCaptureApp : public CScrapvaultApp {
 public:
     BOOL InitInstance() override {
         AddDocTemplate(CSingleDocTemplate::For<CScrapvaultDoc, CMainFrame, FailingCaptureView>(IDR_MAINFRAME));
-        SetRegistryKey("QUORVEX");
+        SetRegistryKey(u"QUORVEX");
         OnFileNew();
         return TRUE;
     }
@@ -56,6 +56,6 @@ TEST(ExceptionBoundary, AFailedCaptureIsDroppedAndTheNextOneIsTaken) {
         }
         EXPECT_EQ(program.Clippings(), Texts{});
         CopyText("kept");
-        EXPECT_EQ(program.Clippings(), Texts{"kept"});
+        EXPECT_EQ(program.Clippings(), Texts{u"kept"});
     }
 }

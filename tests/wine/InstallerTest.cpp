@@ -25,7 +25,7 @@ std::string Listed() {
     CListBox list;
     list.Attach(GetDlgItem(GetDlgItem(RunningProgram(), AFX_IDW_PANE_FIRST), IDC_CLIP_LIST));
     std::string listed;
-    for (int item = 0; item < list.GetCount(); ++item) listed += "[" + list.GetText(item).str() + "]";
+    for (int item = 0; item < list.GetCount(); ++item) listed += "[" + InCodePage(list.GetText(item).str()) + "]";
     return listed;
 }
 
@@ -42,7 +42,7 @@ std::string Footprint() {
     if (UserValue("Uninstall\\Scrapvault", "QuietUninstallString") == '"' + folder + "uninstall.exe\" /S")
         found += "entry ";
     if (ReadInt("Configure", "NumberToSave")) found += "profile ";
-    for (const std::string& text : SavedClippings(3)) found += text == "<none>" ? "" : "(" + text + ")";
+    for (const std::u16string& text : SavedClippings(3)) found += text == u"<none>" ? "" : "(" + InCodePage(text) + ")";
     return found + Listed();
 }
 

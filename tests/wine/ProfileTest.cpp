@@ -33,25 +33,31 @@ bool IsTopmost(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE) & WS_EX
 TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
     QuietProfile();
     Store("LastClips", "CLIP 05", REG_SZ, std::string("left from a longer save", 24));
-    const std::string megabyte(1024 * 1024, 'm');
+    const std::u16string megabyte = Megabyte(u"m\u00E9\u65E5\U0001F44D"), beyond = u"\u0141\u00F3d\u017A \u65E5\u672C";
     Ints placed;
     {
         Program program;
-        for (const std::string& text : {std::string("oldest"), std::string(), megabyte, EveryByte(),
-                                        std::string("twin"), std::string("other"), std::string("twin")})
-            CopyText(text);
+        CopyText("oldest");
+        CopyText("");
+        CopyUnicode(megabyte);
+        CopyText(EveryByte());
+        CopyUnicode(beyond);
+        for (const char* text : {"twin", "other", "twin"}) CopyText(text);
         ASSERT_TRUE(program.SetOption(IDC_NO_DUPLICATES, true));
         program.SendCommand(ID_FILE_SAVE_ALL_CLIPPINGS);  // at once, not only at the end
-        EXPECT_EQ(SavedClippings(2), (Texts{"twin", "other"}));
+        EXPECT_EQ(SavedClippings(2), (Texts{u"twin", u"other"}));
         ShowWindow(program.Main(), SW_RESTORE);
         SetWindowPos(program.Main(), nullptr, 123, 87, 456, 345, SWP_NOZORDER);
         placed = RectOf(program.Main());
         EXPECT_TRUE(program.Close());
     }
-    const Texts saved{"twin", "other", EveryByte(), megabyte, "oldest"};
+    const Texts saved{u"twin", u"other", beyond, FromWindows1252(EveryByte()), megabyte, u"oldest"};
     Texts expected = saved;
-    expected.insert(expected.end(), {"", "<none>"});
-    EXPECT_TRUE(SavedClippings(7) == expected) << "CLIP 00 to 06 as saved";
+    expected.insert(expected.end(), {u"", u"<none>"});
+    EXPECT_TRUE(SavedClippings(8) == expected) << "CLIP 00 to 07 as saved";
+    // An 8-bit reader finds the code page's bytes, as it would have captured them.
+    EXPECT_EQ(ReadAnsi("LastClips", "CLIP 03"), EveryByte());
+    EXPECT_EQ(ReadAnsi("LastClips", "CLIP 02"), InCodePage(beyond));
     EXPECT_EQ(StoredSettings(), (Ints{10, 1, 0, 1, 0, 0, 0}));
     EXPECT_EQ(StoredRect(), placed);
 
@@ -59,6 +65,23 @@ TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
     EXPECT_TRUE(program.Clippings() == saved);
     ShowWindow(program.Main(), SW_RESTORE);
     EXPECT_EQ(RectOf(program.Main()), placed);
+}
+
+TEST(Persistence, AListAnEightBitProgramSavedLoadsAndSavesAgainByteForByte) {
+    QuietProfile();
+    const std::string bytes[] = {EveryByte(), "caf\xE9 \x80 \x9F\xFF", "plain"};
+    for (int number = 0; number < 3; ++number)
+        Store("LastClips", ("CLIP 0" + std::to_string(number)).c_str(), REG_SZ, bytes[number] + '\0');
+    Store("LastClips", "CLIP 03", REG_SZ, std::string(1, '\0'));
+    {
+        Program program;
+        EXPECT_TRUE(program.Clippings() == (Texts{FromWindows1252(bytes[0]), FromWindows1252(bytes[1]), u"plain"}));
+        program.Select({0});
+        program.SendClick(IDC_COPY);
+        EXPECT_EQ(ClipboardText(), bytes[0]);
+    }
+    for (int number = 0; number < 3; ++number)
+        EXPECT_EQ(ReadAnsi("LastClips", ("CLIP 0" + std::to_string(number)).c_str()), bytes[number]) << number;
 }
 
 TEST(Persistence, StoredSettingsTakeEffectAtTheStartAndAMinimisedCloseKeepsThePlace) {
@@ -86,7 +109,7 @@ TEST(Persistence, StoredSettingsTakeEffectAtTheStartAndAMinimisedCloseKeepsThePl
 
 TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkStoresAllSeven) {
     DeleteProfile();
-    std::string number;
+    std::u16string number;
     std::vector<bool> checked;
     Program program([&](HWND dialog) {
         number = TextOf(GetDlgItem(dialog, IDC_NUMBER_TO_SAVE));
@@ -95,7 +118,7 @@ TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkStoresAllSeven) {
             checked.push_back(IsDlgButtonChecked(dialog, id) == BST_CHECKED);
         PostClick(dialog, IDOK);
     });
-    EXPECT_EQ(number, "10");
+    EXPECT_EQ(number, u"10");
     EXPECT_EQ(checked, (std::vector<bool>{false, false, true, true, false, false}));
     EXPECT_EQ(StoredSettings(), (Ints{10, 0, 0, 1, 1, 0, 0}));
 }
@@ -133,7 +156,7 @@ TEST(Configure, OkAppliesTheCheckBoxesAtOnceAndCancelDropsThem) {
     EXPECT_TRUE(IsTopmost(program.Main()));
     EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), 1);
     EXPECT_TRUE(Answer(
-        "Scrapvault", [](HWND box) { PostClick(box, IDYES); }, [&] { program.Close(); }))
+        u"Scrapvault", [](HWND box) { PostClick(box, IDYES); }, [&] { program.Close(); }))
         << "Confirm Exit, switched on, was not asked";
 }
 
@@ -149,11 +172,11 @@ TEST(Exit, EachRoadAsksConfirmExitWhenItIsOnAndEndsAndSavesOnlyOnYes) {
             Program program;
             CopyText("kept");
             const bool asked = Answer(
-                "Scrapvault", [&](HWND box) { PostClick(box, answer); },
+                u"Scrapvault", [&](HWND box) { PostClick(box, answer); },
                 [&] { SendMessageA(program.Main(), road.message, road.wParam, 0); });
             EXPECT_EQ(asked, answer != 0) << road.message;
             EXPECT_EQ(IsWindow(program.Main()) != FALSE, answer == IDNO) << road.message << " " << answer;
-            EXPECT_EQ(SavedClippings(1), Texts{answer == IDNO ? "<none>" : "kept"}) << road.message;
+            EXPECT_EQ(SavedClippings(1), Texts{answer == IDNO ? u"<none>" : u"kept"}) << road.message;
         }
     }
 }
@@ -171,18 +194,18 @@ TEST(SessionEnd, TheQueryAsksAsStoredAndACancelledEndCarriesOnCapturing) {
         CopyText("kept");
         LRESULT reply = -1;
         EXPECT_EQ(Answer(
-                      "Scrapvault", [&](HWND box) { PostClick(box, c.answer); },
+                      u"Scrapvault", [&](HWND box) { PostClick(box, c.answer); },
                       [&] { reply = SendMessageA(program.Main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF); }),
                   c.answer != 0);
         EXPECT_EQ(reply, c.reply);
-        EXPECT_EQ(SavedClippings(2), c.reply ? (Texts{"kept", ""}) : (Texts{"<none>", "<none>"}));
+        EXPECT_EQ(SavedClippings(2), c.reply ? (Texts{u"kept", u""}) : (Texts{u"<none>", u"<none>"}));
         CopyText("between the query and its end");
         if (c.reply) {
-            EXPECT_EQ(program.Clippings(), Texts{"kept"}) << "captured after the query";
+            EXPECT_EQ(program.Clippings(), Texts{u"kept"}) << "captured after the query";
             SendMessageA(program.Main(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // another program refused
-            EXPECT_EQ(program.Clippings(), Texts{"kept"}) << "captured on rejoining the chain";
+            EXPECT_EQ(program.Clippings(), Texts{u"kept"}) << "captured on rejoining the chain";
             CopyText("after the cancel");
         }
-        EXPECT_EQ(program.Clippings().front(), c.reply ? "after the cancel" : "between the query and its end");
+        EXPECT_EQ(program.Clippings().front(), c.reply ? u"after the cancel" : u"between the query and its end");
     }
 }

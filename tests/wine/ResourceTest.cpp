@@ -19,7 +19,7 @@ struct Control {
 // The dialog itself (id 0), then its controls in template order.
 std::vector<Control> Template(int dialogId) {
     const auto* dialog = static_cast<const DLGTEMPLATE*>(
-        LockResource(LoadResource(nullptr, FindResourceA(nullptr, MAKEINTRESOURCEA(dialogId), RT_DIALOG))));
+        LockResource(LoadResource(nullptr, FindResourceW(nullptr, MAKEINTRESOURCEW(dialogId), RT_DIALOG))));
     auto word = reinterpret_cast<const WORD*>(dialog + 1);
     const auto skipNameOrOrdinal = [&] {
         if (*word == 0xFFFF) return void(word += 2);

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <utility>
 
 #include "app/CScrapvaultApp.h"
@@ -11,29 +12,46 @@
 #include "framework/CWnd.h"
 #include "framework/FrameworkIds.h"
 #include "framework/RegKey.h"
+#include "framework/WideText.h"
 #include "ui/resource.h"
 
 namespace harness {
 
 namespace {
-constexpr char kProfileKey[] = "Software\\QUORVEX\\Scrapvault";
+constexpr wchar_t kProfileKey[] = L"Software\\QUORVEX\\Scrapvault";
 
 RegKey Section(const char* section) {
-    return RegKey::Create(HKEY_CURRENT_USER, (std::string(kProfileKey) + "\\" + section).c_str(), KEY_ALL_ACCESS);
+    const std::wstring name = kProfileKey + (L"\\" + std::wstring(section, section + std::strlen(section)));
+    return RegKey::Create(HKEY_CURRENT_USER, name.c_str(), KEY_ALL_ACCESS);
 }
 
 struct Stored {
     DWORD type = REG_NONE;  // REG_NONE: missing
     std::string bytes;
 };
-Stored Read(const char* section, const char* name) {
+// ansi: as an 8-bit program reads it, else as the value's UTF-16 bytes.
+Stored Read(const char* section, const char* name, bool ansi = false) {
     const RegKey key = Section(section);
+    const std::wstring wideName(name, name + std::strlen(name));
+    const auto query = [&](BYTE* data, DWORD* size) {
+        return ansi ? RegQueryValueExA(key.Get(), name, nullptr, nullptr, data, size)
+                    : RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, nullptr, data, size);
+    };
     Stored value;
     DWORD size = 0;
-    if (RegQueryValueExA(key.Get(), name, nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS) return {};
+    if (RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS ||
+        query(nullptr, &size) != ERROR_SUCCESS)
+        return {};
     value.bytes.resize(size);
-    RegQueryValueExA(key.Get(), name, nullptr, &value.type, reinterpret_cast<BYTE*>(value.bytes.data()), &size);
+    query(reinterpret_cast<BYTE*>(value.bytes.data()), &size);
+    value.bytes.resize(size);
     return value;
+}
+
+std::u16string UnicodeOf(const std::string& bytes) {
+    std::u16string text(bytes.size() / 2, u'\0');
+    std::memcpy(text.data(), bytes.data(), text.size() * 2);
+    return text.substr(0, text.find(u'\0'));
 }
 
 // Opens the clipboard for this thread, waiting while another holds it.
@@ -47,13 +65,13 @@ bool OpenTheClipboard() {
 std::atomic<int> g_answering{0};
 
 // A visible dialog or message box of this process with the caption (any caption: null).
-HWND FindDialog(const char* caption) {
+HWND FindDialog(const char16_t* caption) {
     for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
         DWORD process = 0;
-        char className[16] = {};
+        wchar_t className[16] = {};
         GetWindowThreadProcessId(window, &process);
-        GetClassNameA(window, className, sizeof className);
-        if (process == GetCurrentProcessId() && std::strcmp(className, "#32770") == 0 && IsWindowVisible(window) &&
+        GetClassNameW(window, className, 16);
+        if (process == GetCurrentProcessId() && std::wcscmp(className, L"#32770") == 0 && IsWindowVisible(window) &&
             (!caption || TextOf(window) == caption))
             return window;
     }
@@ -84,6 +102,36 @@ void Settle() {
 std::string EveryByte() {
     std::string bytes;
     for (int value = 1; value <= 255; ++value) bytes += static_cast<char>(value);
+    return bytes;
+}
+
+std::u16string FromWindows1252(const std::string& bytes) {
+    // The code page's characters for 0x80 to 0x9F; the rest of the bytes are their own code points.
+    static const char16_t high[32] = {0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x2C6,  0x2030, 0x160,  0x2039, 0x152,  0x8D,   0x17D,  0x8F,
+                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
+    std::u16string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t{byte};
+    }
+    return text;
+}
+
+std::u16string Megabyte(const std::u16string& pattern) {
+    std::u16string text;
+    while (text.size() < (1u << 20)) text += pattern;
+    return text;
+}
+
+std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+std::string InCodePage(const std::u16string& text) {
+    std::string bytes(text.size() * 2 + 1, '\0');
+    bytes.resize(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, Wide(text.c_str()), static_cast<int>(text.size()),
+                                                     bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
     return bytes;
 }
 
@@ -120,14 +168,24 @@ Texts SavedClippings(int count) {
         char key[24];
         std::snprintf(key, sizeof key, "CLIP %02d", number);
         const Stored value = Read("LastClips", key);
-        texts.push_back(value.type == REG_SZ ? value.bytes.substr(0, value.bytes.find('\0')) : "<none>");
+        texts.push_back(value.type == REG_SZ ? UnicodeOf(value.bytes) : u"<none>");
     }
     return texts;
 }
 
+std::optional<std::string> ReadAnsi(const char* section, const char* name) {
+    const Stored value = Read(section, name, true);
+    if (value.type == REG_NONE) return std::nullopt;
+    return value.bytes.substr(0, value.bytes.find('\0'));
+}
+
 // ---- The clipboard ----
 
-Format Text(const std::string& text, UINT format) { return {format, text + '\0'}; }
+Format Text(const std::string& bytes, UINT format) { return {format, bytes + '\0'}; }
+
+Format Unicode(const std::u16string& text) {
+    return {CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * 2)};
+}
 
 Format Marker(const char* name, const std::string& bytes) { return {RegisterClipboardFormatA(name), bytes}; }
 
@@ -187,7 +245,9 @@ bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std:
     return answered;
 }
 
-void CopyText(const std::string& text) { SetClipboard({Text(text)}); }
+void CopyText(const std::string& bytes) { SetClipboard({Text(bytes)}); }
+
+void CopyUnicode(const std::u16string& text) { SetClipboard({Unicode(text)}); }
 
 std::optional<std::string> ClipboardText(UINT format) {
     if (!OpenTheClipboard()) return std::nullopt;
@@ -199,6 +259,22 @@ std::optional<std::string> ClipboardText(UINT format) {
     }
     CloseClipboard();
     return text;
+}
+
+std::optional<std::u16string> ClipboardUnicode() {
+    const std::optional<std::string> bytes = [] {
+        if (!OpenTheClipboard()) return std::optional<std::string>();
+        std::optional<std::string> data;
+        if (const HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
+            const char* locked = static_cast<const char*>(GlobalLock(block));
+            if (locked) data = std::string(locked, GlobalSize(block));
+            GlobalUnlock(block);
+        }
+        CloseClipboard();
+        return data;
+    }();
+    if (!bytes) return std::nullopt;
+    return UnicodeOf(*bytes);
 }
 
 std::vector<UINT> ClipboardFormats() {
@@ -279,7 +355,7 @@ void Viewer::Leave() {
 
 // ---- Modal windows ----
 
-bool Answer(const char* caption, const std::function<void(HWND)>& answer, const std::function<void()>& trigger) {
+bool Answer(const char16_t* caption, const std::function<void(HWND)>& answer, const std::function<void()>& trigger) {
     std::atomic<bool> triggerDone{false}, answered{false};
     ++g_answering;
     std::thread answerer([&] {
@@ -306,9 +382,9 @@ void PostClick(HWND dialog, int buttonId) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId)));
 }
 
-std::string TextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+std::u16string TextOf(HWND window) {
+    std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, u'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, Wide(text.data()), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -320,7 +396,7 @@ Program::Program(std::unique_ptr<CScrapvaultApp> app, const std::function<void(H
     : m_app(std::move(app)) {
     m_app->InitFramework(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
     const bool asked = Answer(
-        "Configure", [&](HWND dialog) { firstRun ? firstRun(dialog) : PostClick(dialog, IDCANCEL); },
+        u"Configure", [&](HWND dialog) { firstRun ? firstRun(dialog) : PostClick(dialog, IDCANCEL); },
         [&] { m_app->InitInstance(); });
     EXPECT_EQ(asked, static_cast<bool>(firstRun)) << "whether the start opened the Configure dialog";
     m_main = m_app->m_pMainWnd ? m_app->m_pMainWnd->m_hWnd : nullptr;
@@ -331,7 +407,7 @@ Program::Program(std::unique_ptr<CScrapvaultApp> app, const std::function<void(H
             const HWND window = g_answering ? nullptr : FindDialog(nullptr);
             if (window != seen) seen = window, since = GetTickCount();
             if (!window || GetTickCount() - since < 3000) continue;
-            ADD_FAILURE() << "nobody answered \"" << TextOf(window) << "\"";
+            ADD_FAILURE() << "nobody answered a dialog";
             PostClick(window, IDCANCEL), PostClick(window, IDNO);
         }
     });
@@ -396,7 +472,7 @@ void Program::PostKey(HWND window, UINT key, UINT modifier) const {
 
 bool Program::Configure(const std::function<void(HWND)>& change, int button) const {
     return Answer(
-        "Configure",
+        u"Configure",
         [&](HWND dialog) {
             change(dialog);
             PostClick(dialog, button);

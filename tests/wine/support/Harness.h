@@ -17,7 +17,7 @@ class CScrapvaultApp;
 
 namespace harness {
 
-using Texts = std::vector<std::string>;
+using Texts = std::vector<std::u16string>;
 
 // Dispatches this thread's messages as the program's own loop does (its keys and dialog keys
 // first) until done() holds; false when the timeout passes first.
@@ -25,6 +25,12 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
 // Dispatches until no message sent or posted to this thread waits any more.
 void Settle();
 std::string EveryByte();  // the bytes 1 to 255
+// Texts in the ANSI code page (Windows-1252 here) as the list shows them: each byte its character.
+std::u16string FromWindows1252(const std::string& bytes);
+std::u16string Megabyte(const std::u16string& pattern);  // the pattern repeated to 1 MB and more
+std::u16string Widen(const std::string& ascii);
+// The text as the ANSI code page gives it, as the platform converts it.
+std::string InCodePage(const std::u16string& text);
 
 // ---- The profile: HKCU\Software\QUORVEX\Scrapvault\<section> ----
 void DeleteProfile();
@@ -33,30 +39,36 @@ void QuietProfile();
 struct QuietStart {  // as a fixture's first member
     QuietStart() { QuietProfile(); }
 };
+// Written with the 8-bit function, as an 8-bit program writes it.
 void Store(const char* section, const char* name, DWORD type, const std::string& bytes);
 void StoreInt(const char* section, const char* name, int value);
 std::optional<int> ReadInt(const char* section, const char* name);
 // CLIP 00 to CLIP <count - 1> as texts; "<none>" for a missing entry or one that is no text.
 Texts SavedClippings(int count);
+// A text value as an 8-bit program reads it (RegQueryValueExA); nothing when it is missing.
+std::optional<std::string> ReadAnsi(const char* section, const char* name);
 
 // ---- The clipboard ----
 struct Format {
     UINT id;
     std::string bytes;
 };
-Format Text(const std::string& text, UINT format = CF_TEXT);  // with its zero
+Format Text(const std::string& bytes, UINT format = CF_TEXT);  // 8-bit text, with its zero
+Format Unicode(const std::u16string& text);                    // CF_UNICODETEXT, with its zero
 // A registered format, as programs mark private content.
 Format Marker(const char* name, const std::string& bytes = std::string(4, '\0'));
 // One copy: the clipboard emptied and given exactly these formats by another thread, which
 // notifies the viewers as another program's copy does; then Settle().
 void SetClipboard(const std::vector<Format>& formats);
-void CopyText(const std::string& text);
+void CopyText(const std::string& bytes);       // as CF_TEXT alone
+void CopyUnicode(const std::u16string& text);  // as CF_UNICODETEXT alone, as Unicode programs copy
 // Another program's copy of the text that keeps the clipboard open afterwards, as many programs
 // do: opened again at once, held for holdMs, its content first replaced if a replacement is
 // given, then let go. True when it held the clipboard so and `answering` answered a message
 // sent to it meanwhile.
 bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std::string>& replacement, HWND answering);
 std::optional<std::string> ClipboardText(UINT format = CF_TEXT);
+std::optional<std::u16string> ClipboardUnicode();
 std::vector<UINT> ClipboardFormats();
 
 // A clipboard viewer of the test on a thread of its own. Joined before the program, it stands
@@ -84,10 +96,10 @@ private:
 // Runs trigger() on this thread while another thread waits for a dialog or message box
 // captioned `caption` and runs answer() on it (which should close it). True when one came
 // before trigger() returned.
-bool Answer(const char* caption, const std::function<void(HWND)>& answer, const std::function<void()>& trigger);
+bool Answer(const char16_t* caption, const std::function<void(HWND)>& answer, const std::function<void()>& trigger);
 // The click of a dialog's button as the dialog hears it, posted from the answering thread.
 void PostClick(HWND dialog, int buttonId);
-std::string TextOf(HWND window);
+std::u16string TextOf(HWND window);
 
 // ---- The program, in this process ----
 // A dialog or message box nobody answers is closed after three seconds, failing the test.
