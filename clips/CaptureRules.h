@@ -15,21 +15,32 @@ constexpr unsigned kOemTextFormat = 7;       // CF_OEMTEXT
 constexpr unsigned kUnicodeTextFormat = 13;  // CF_UNICODETEXT
 
 // The set of standard formats (1 to 16) found on the clipboard; higher numbers are passed over.
+// Noted in the order the platform lists them: the formats the copying program put, in the order
+// it put them, then those the platform makes of them.
 class StandardFormats {
 public:
     void Note(unsigned format) {
-        if (format >= 1 && format <= 16) m_bits.set(format - 1);
+        if (format < 1 || format > 16) return;
+        m_bits.set(format - 1);
+        if (m_firstText == 0 && (format == kTextFormat || format == kOemTextFormat || format == kUnicodeTextFormat))
+            m_firstText = format;
     }
     bool Has(unsigned format) const { return format >= 1 && format <= 16 && m_bits.test(format - 1); }
     bool Empty() const { return m_bits.none(); }
+    // Whether the program put its text as Unicode before any 8-bit text. Its CF_TEXT, if it put
+    // one at all, then says nothing the Unicode text does not: the Unicode text is the copy.
+    bool UnicodeFirst() const { return m_firstText == kUnicodeTextFormat; }
 
 private:
     std::bitset<16> m_bits;
+    unsigned m_firstText = 0;
 };
 
-// The code-page text formats to try, in order, stopping at the first that yields a text. A
-// copy whose text the ANSI code page holds is taken from them, byte for byte; only one with
-// characters beyond it is taken from CF_UNICODETEXT instead. CF_TEXT comes first: the platform synthesises CF_OEMTEXT
+// The code-page text formats to try, in order, stopping at the first that yields a text. A copy
+// the program put as 8-bit text first is taken from them, byte for byte, unless its Unicode
+// text holds characters beyond the code page; one put as Unicode first is taken from
+// CF_UNICODETEXT, which for a text the code page holds gives the same characters. CF_TEXT comes
+// first: the platform synthesises CF_OEMTEXT
 // from it through the OEM code page, which would turn "café" into "caf‚" and lose "€". Unused slots hold 0.
 std::array<unsigned, 2> TextFormatsToTry(const StandardFormats& formats);
 

@@ -76,9 +76,9 @@ ClipboardReading ReadTextToCapture(HWND owner) {
     if (survey.formats.Has(capture::kUnicodeTextFormat)) {
         const GlobalLockScope data(::GetClipboardData(CF_UNICODETEXT));
         if (data.Data()) unicode = capture::UnicodeTextFromBlock(data.Data(), data.Size());
-        if (unicode && !FitsCodePage(*unicode)) return {false, std::move(unicode)};
+        if (unicode && (survey.formats.UnicodeFirst() || !FitsCodePage(*unicode))) return {false, std::move(unicode)};
     }
-    // A text the code page holds is taken as its 8-bit bytes, exactly as they were copied.
+    // A text put as 8-bit text that the code page holds is taken as its bytes, exactly as copied.
     for (const unsigned format : capture::TextFormatsToTry(survey.formats)) {
         if (format == 0) continue;
         const GlobalLockScope data(::GetClipboardData(format));

@@ -32,6 +32,16 @@ TEST(CaptureRules, TextIsTriedBeforeTheOemTextThePlatformMakesOfIt) {
     }
 }
 
+TEST(CaptureRules, OnlyUnicodeListedBeforeEveryEightBitTextIsTheCopyItself) {
+    const std::pair<std::vector<unsigned>, bool> cases[] = {
+        {{2, 13, 1, 7}, true}, {{1, 13}, false}, {{7, 1, 13}, false}, {{0xC123, 13}, true}, {{1, 7}, false}};
+    for (const auto& [listed, unicodeFirst] : cases) {
+        StandardFormats formats;
+        for (const unsigned format : listed) formats.Note(format);
+        EXPECT_EQ(formats.UnicodeFirst(), unicodeFirst) << listed.front();
+    }
+}
+
 TEST(CaptureRules, ATextEndsAtItsFirstZeroOrAtTheEndOfItsBlock) {
     std::string everyByte;
     for (int value = 1; value <= 255; ++value) everyByte += static_cast<char>(value);
