@@ -126,6 +126,22 @@ bool RegistryProfile::WriteString(const char16_t* section, const char16_t* key, 
            ERROR_SUCCESS;
 }
 
+bool RegistryProfile::HasSection(const char16_t* section) {
+    if (section == nullptr) return false;
+    const RegKey application = OpenApplicationKey();
+    return RegKey::Open(application.Get(), Wide(section), KEY_READ) ? true : false;
+}
+
+bool RegistryProfile::RenameSection(const char16_t* from, const char16_t* to) {
+    using RenameKey = LSTATUS(WINAPI*)(HKEY, LPCWSTR, LPCWSTR);
+    static const auto renameKey = reinterpret_cast<RenameKey>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"advapi32.dll"), "RegRenameKey")));
+    if (renameKey == nullptr || from == nullptr || to == nullptr || HasSection(to)) return false;
+    if (m_held && (m_heldName == from || m_heldName == to)) ReleaseSection();
+    const RegKey application = OpenApplicationKey();
+    return application && renameKey(application.Get(), Wide(from), Wide(to)) == ERROR_SUCCESS;
+}
+
 bool RegistryProfile::DeleteSection(const char16_t* section) {
     if (section == nullptr) return false;
     if (m_held && m_heldName == section) ReleaseSection();

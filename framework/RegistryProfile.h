@@ -34,6 +34,10 @@ public:
     void HoldSection(const char16_t* section) override;
     void ReleaseSection() override;
 
+    bool HasSection(const char16_t* section);
+    // RegRenameKey (Windows Vista on): one step the registry never leaves half done.
+    bool RenameSection(const char16_t* from, const char16_t* to);
+
 private:
     RegKey OpenApplicationKey() const;
     RegKey OpenSectionKey(const char16_t* section) const;
