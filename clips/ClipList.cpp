@@ -6,12 +6,23 @@
 void ClipList::InsertAtTop(std::u16string_view text, bool removeDuplicate) {
     const std::u16string item(text);
     const std::size_t hash = Hash(text);
-    const int duplicate = removeDuplicate ? NewestExactDuplicate(text, hash) : -1;
+    int duplicate = removeDuplicate ? NewestExactDuplicate(text, hash) : -1;
+    // Told when the insert is refused but its duplicate went.
+    const std::vector<int> removed(m_observer && duplicate >= 0 ? 1 : 0, duplicate);
     // Everything that may fail to allocate happens before the first change, so an allocation
     // failure leaves the list and its index as they were.
     m_hashes.push_front(hash);
-    if (duplicate >= 0 && m_items.DeleteAt(duplicate)) m_hashes.erase(m_hashes.begin() + duplicate + 1);
-    if (!m_items.InsertAt(0, item.c_str())) m_hashes.pop_front();
+    if (duplicate >= 0 && m_items.DeleteAt(duplicate))
+        m_hashes.erase(m_hashes.begin() + duplicate + 1);
+    else
+        duplicate = -1;
+    const bool inserted = m_items.InsertAt(0, item.c_str());
+    if (!inserted) m_hashes.pop_front();
+    if (!m_observer) return;
+    if (inserted)
+        m_observer->Inserted(text, duplicate);
+    else if (duplicate >= 0)
+        m_observer->Deleted(removed);
 }
 
 int ClipList::NewestExactDuplicate(std::u16string_view text, std::size_t hash) const {
@@ -28,15 +39,22 @@ void ClipList::Delete(std::vector<int> indices) {
     // From the highest index up, so the indices still to delete stay valid.
     std::sort(indices.begin(), indices.end(), std::greater<>());
     indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    // The indices really deleted are moved to the front: nothing is allocated once items go.
+    std::size_t deleted = 0;
     for (const int index : indices) {
-        if (index < 0 || index >= static_cast<int>(m_hashes.size())) continue;
-        if (m_items.DeleteAt(index)) m_hashes.erase(m_hashes.begin() + index);
+        if (index < 0 || index >= static_cast<int>(m_hashes.size()) || !m_items.DeleteAt(index)) continue;
+        m_hashes.erase(m_hashes.begin() + index);
+        indices[deleted++] = index;
     }
+    indices.resize(deleted);
+    if (m_observer && deleted > 0) m_observer->Deleted(indices);
 }
 
 void ClipList::Clear() {
+    const bool hadItems = !m_hashes.empty();
     m_items.Clear();
     m_hashes.clear();
+    if (m_observer && hadItems) m_observer->Cleared();
 }
 
 void ClipList::Append(const std::u16string& text) {

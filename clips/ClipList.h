@@ -26,11 +26,29 @@ protected:
     ~ClipListItems() = default;
 };
 
+// Told of each change the clip list made to its items, once it is made: only what really changed
+// (a refused insert that removed its duplicate is told as that removal). A batch load is no change.
+class ClipListObserver {
+public:
+    // The text went to the top; removedDuplicate is the index (before the change) of the item
+    // removed for it, or -1 when none was.
+    virtual void Inserted(std::u16string_view text, int removedDuplicate) = 0;
+    // The items at these indices (before the change, highest first) were removed.
+    virtual void Deleted(const std::vector<int>& indices) = 0;
+    virtual void Cleared() = 0;
+
+protected:
+    ~ClipListObserver() = default;
+};
+
 class ClipList {
 public:
     explicit ClipList(ClipListItems& items) : m_items(items) {}
     ClipList(const ClipList&) = delete;
     ClipList& operator=(const ClipList&) = delete;
+
+    // The one observer told of every change from now on; null for none.
+    void Observe(ClipListObserver* observer) { m_observer = observer; }
 
     int Count() const { return m_items.Count(); }
     std::u16string TextAt(int index) const { return m_items.TextAt(index); }
@@ -71,4 +89,5 @@ private:
     // The hash of every item's text, in list order: a capture compares hashes and reads back
     // only the items whose hash matches, instead of searching the control.
     std::deque<std::size_t> m_hashes;
+    ClipListObserver* m_observer = nullptr;
 };

@@ -1,7 +1,9 @@
 # The clip view: capture, the viewer chain and the commands on the clip list.
 set(CLIPS_PURE_SOURCES
     clips/CaptureRules.cpp
+    clips/ClipJournal.cpp
     clips/ClipList.cpp
+    clips/JournalRecord.cpp
     clips/PendingCapture.cpp
     clips/SystemMenuEntries.cpp
 )

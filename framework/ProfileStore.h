@@ -23,6 +23,13 @@ public:
     // A null key removes the whole section, a null text removes the one value.
     virtual bool WriteString(const char16_t* section, const char16_t* key, const char16_t* text) = 0;
 
+    // Whether the section exists; never creates it (a back end may create a section that a read
+    // or a write names, so ask this before reading a section that may be missing).
+    virtual bool HasSection(const char16_t* section) = 0;
+    // Gives a section, its values and all, a new name in one step that is never left half done.
+    // Fails, changing nothing, when `from` does not exist or `to` does.
+    virtual bool RenameSection(const char16_t* from, const char16_t* to) = 0;
+
     // Lets a back end keep one section open across a batch of reads and writes (a whole load or
     // save) instead of reaching it anew for every value. Holding changes nothing that is stored or
     // read. Holds do not nest: a new hold replaces the last one, and a release ends any hold.

@@ -1,9 +1,6 @@
 #include "settings/ClipArchive.h"
 
 #include <cstdio>
-#include <string_view>
-#include <unordered_set>
-#include <vector>
 
 #include "framework/ProfileStore.h"
 
@@ -33,22 +30,14 @@ void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool remov
     // session has little time. Nothing can change the list in between; the save runs on its thread.
     std::vector<std::u16string> items;
     for (int index = 0; index < list.count(); ++index) items.push_back(list.textAt(index));
-
-    std::vector<const std::u16string*> kept;
-    kept.reserve(items.size());
-    std::unordered_set<std::u16string_view> seen;
-    if (removeDups) seen.reserve(items.size());
-    for (const std::u16string& text : items) {
-        if (removeDups && !seen.insert(text).second) continue;
-        if (!text.empty()) kept.push_back(&text);
-    }
+    const std::vector<int> saved = SavedIndices(items, removeDups);
 
     // Write results are ignored on purpose: a failed write leaves that entry as it was and the
     // save goes on with the next.
     const HeldSection held(profile, kLastClipsSection);
     int number = 0;
-    for (const std::u16string* text : kept)
-        profile.WriteString(kLastClipsSection, ClipKey(number++).c_str(), text->c_str());
+    for (const int index : saved)
+        profile.WriteString(kLastClipsSection, ClipKey(number++).c_str(), items[index].c_str());
     profile.WriteString(kLastClipsSection, ClipKey(number).c_str(), u"");
 }
 

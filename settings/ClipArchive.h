@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
 
 class ProfileStore;
 
@@ -30,12 +33,25 @@ struct ClipListReader {
     std::function<std::u16string(int index)> textAt;
 };
 
-// Writes every non-empty item from the top under dense key numbers, then the empty ending entry
-// at the next number. Empty items use no number. With removeDups, an item whose whole text equals
-// (character for character, case-sensitive) that of any item above it is passed over, so of every
-// group of equal texts only the one nearest the top is written; the texts seen are kept in a hash
-// set rather than compared pair by pair. NumberToSave does not limit the save. The section is held
-// open across all the writes.
+// The indices, from the top, of the items a save writes: every non-empty text, except that with
+// removeDups a text that equals (character for character, case-sensitive) one above it is passed
+// over, so of every group of equal texts only the one nearest the top is written; the texts seen
+// are kept in a hash set rather than compared pair by pair. NumberToSave does not limit the save.
+template <typename Texts>  // a random-access container of std::u16string
+std::vector<int> SavedIndices(const Texts& texts, bool removeDups) {
+    std::vector<int> saved;
+    saved.reserve(texts.size());
+    std::unordered_set<std::u16string_view> seen;
+    if (removeDups) seen.reserve(texts.size());
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+        if (removeDups && !seen.insert(texts[index]).second) continue;
+        if (!texts[index].empty()) saved.push_back(static_cast<int>(index));
+    }
+    return saved;
+}
+
+// Writes the items SavedIndices names from the top under dense key numbers, then the empty ending
+// entry at the next number. The section is held open across all the writes.
 void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool removeDups);
 
 }  // namespace clip_archive

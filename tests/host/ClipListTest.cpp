@@ -37,6 +37,24 @@ struct FakeItems final : ClipListItems {
 };
 
 using Texts = std::vector<std::u16string>;
+
+std::u16string Number(int number) {
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+struct Told final : ClipListObserver {
+    Texts told;
+    void Inserted(std::u16string_view text, int removed) override {
+        told.push_back(u"+" + std::u16string(text) + u" " + Number(removed));
+    }
+    void Deleted(const std::vector<int>& indices) override {
+        std::u16string deleted = u"-";
+        for (const int index : indices) deleted += (deleted.size() > 1 ? u" " : u"") + Number(index);
+        told.push_back(deleted);
+    }
+    void Cleared() override { told.push_back(u"clear"); }
+};
+
 using Action = std::function<void(ClipList&, FakeItems&)>;
 
 Action Capture(const char16_t* text) {
@@ -73,46 +91,64 @@ const struct {
     Texts loaded;
     std::vector<Action> actions;
     Texts expected;
+    Texts told;  // what the observer was told: "+text removed", "-indices", "clear"
 } kCases[] = {
     {"an item that merely begins with the text stays",
      {u"hello world", u"other", u"hello"},
      {Capture(u"hello")},
-     {u"hello", u"hello world", u"other"}},
+     {u"hello", u"hello world", u"other"},
+     {u"+hello 2"}},
     {"only the newest exact duplicate goes",
      {u"HELLO", u"Hello", u"hello", u"hello"},
      {Capture(u"hello")},
-     {u"hello", u"HELLO", u"Hello", u"hello"}},
-    {"the oldest item is found", {u"a", u"b", u"c", u"d"}, {Capture(u"d")}, {u"d", u"a", u"b", u"c"}},
-    {"the empty text is a text like any other", {u"a", u"", u"b"}, {Capture(u"")}, {u"", u"a", u"b"}},
-    {"without the rule duplicates stay", {u"a"}, {Insert(u"a")}, {u"a", u"a"}},
+     {u"hello", u"HELLO", u"Hello", u"hello"},
+     {u"+hello 2"}},
+    {"the oldest item is found", {u"a", u"b", u"c", u"d"}, {Capture(u"d")}, {u"d", u"a", u"b", u"c"}, {u"+d 3"}},
+    {"the empty text is a text like any other", {u"a", u"", u"b"}, {Capture(u"")}, {u"", u"a", u"b"}, {u"+ 1"}},
+    {"without the rule duplicates stay", {u"a"}, {Insert(u"a")}, {u"a", u"a"}, {u"+a -1"}},
     {"a delete passes over bad and repeated indices",
      {u"a", u"b", u"c", u"d"},
      {Delete({3, 0, 0, 9, -1})},
-     {u"b", u"c"}},
-    {"the index follows a delete", {u"a", u"b", u"c"}, {Delete({1}), Capture(u"c")}, {u"c", u"a"}},
-    {"the index follows a clear", {u"a", u"b"}, {Clear(), Capture(u"b")}, {u"b"}},
-    {"an edited text counts as an item", {u"x"}, {Insert(u"e"), Capture(u"e")}, {u"e", u"x"}},
+     {u"b", u"c"},
+     {u"-3 0"}},
+    {"the index follows a delete", {u"a", u"b", u"c"}, {Delete({1}), Capture(u"c")}, {u"c", u"a"}, {u"-1", u"+c 1"}},
+    {"the index follows a clear", {u"a", u"b"}, {Clear(), Clear(), Capture(u"b")}, {u"b"}, {u"clear", u"+b -1"}},
+    {"an edited text counts as an item", {u"x"}, {Insert(u"e"), Capture(u"e")}, {u"e", u"x"}, {u"+e -1", u"+e 0"}},
     {"a refused insert leaves the index in step",
      {u"a", u"b"},
      {Refused(Capture(u"new")), Capture(u"b")},
-     {u"b", u"a"}},
+     {u"b", u"a"},
+     {u"+b 1"}},
+    {"a refused insert still tells of the duplicate it removed",
+     {u"a", u"b"},
+     {Refused(Capture(u"b"))},
+     {u"a"},
+     {u"-1"}},
     {"texts that differ only beyond the code page are two",
      {u"\u65E5\u672C", u"\U0001F44D"},
      {Capture(u"\u4E2D\u56FD"), Capture(u"\U0001F44E")},
-     {u"\U0001F44E", u"\u4E2D\u56FD", u"\u65E5\u672C", u"\U0001F44D"}},
-    {"a failed allocation changes nothing", {u"a", u"b"}, {OutOfMemory(Capture(u"b")), Capture(u"b")}, {u"b", u"a"}},
+     {u"\U0001F44E", u"\u4E2D\u56FD", u"\u65E5\u672C", u"\U0001F44D"},
+     {u"+\u4E2D\u56FD -1", u"+\U0001F44E -1"}},
+    {"a failed allocation changes nothing",
+     {u"a", u"b"},
+     {OutOfMemory(Capture(u"b")), Capture(u"b")},
+     {u"b", u"a"},
+     {u"+b 1"}},
 };
 }  // namespace
 
-TEST(ClipList, EveryChangeKeepsTheDuplicateRule) {
+TEST(ClipList, EveryChangeKeepsTheDuplicateRuleAndIsToldAsMade) {
     for (const auto& row : kCases) {
         FakeItems items;
         ClipList list(items);
+        Told observer;
+        list.Observe(&observer);
         list.AppendBatch(static_cast<int>(row.loaded.size()), [&](const auto& append) {
             for (const std::u16string& text : row.loaded) append(text);
         });
         for (const Action& action : row.actions) action(list, items);
         EXPECT_EQ(items.items, row.expected) << row.behaviour;
+        EXPECT_EQ(observer.told, row.told) << row.behaviour;
     }
 }
 

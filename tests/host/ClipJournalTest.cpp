@@ -1,0 +1,334 @@
+// The clip list's journal: its records, and the list a start shows after a kill or a failed write
+// at any moment, against an in-memory profile.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "clips/ClipJournal.h"
+#include "clips/JournalRecord.h"
+#include "settings/ClipArchive.h"
+#include "tests/host/FakeProfileStore.h"
+
+using clip_archive::ClipKey;
+
+namespace {
+using Texts = std::vector<std::u16string>;
+using Kind = JournalRecord::Kind;
+
+struct VectorItems final : ClipListItems {
+    Texts texts;
+    int Count() const override { return static_cast<int>(texts.size()); }
+    std::u16string TextAt(int index) const override { return texts[index]; }
+    bool InsertAt(int index, const char16_t* text) override { return texts.insert(texts.begin() + index, text), true; }
+    bool Append(const char16_t* text) override { return InsertAt(Count(), text); }
+    bool DeleteAt(int index) override { return texts.erase(texts.begin() + index), true; }
+    void Clear() override { texts.clear(); }
+};
+
+// One start of the program: the list loaded through the journal, which then hears of every change.
+struct Program {
+    Program(FakeProfileStore& profile, std::int32_t numberToSave, bool removeDups) : journal(profile) {
+        const Texts loaded = journal.Load(numberToSave, removeDups);
+        list.AppendBatch(0, [&](const auto& append) {
+            for (const std::u16string& text : loaded) append(text);
+        });
+        list.Observe(&journal);
+    }
+    clip_archive::ClipListReader Reader() {
+        return {[this] { return list.Count(); }, [this](int index) { return list.TextAt(index); }};
+    }
+    VectorItems items;
+    ClipList list{items};
+    ClipJournal journal;
+};
+
+std::map<std::u16string, FakeProfileStore::Value> Section(const FakeProfileStore& profile, const char16_t* section) {
+    std::map<std::u16string, FakeProfileStore::Value> values;
+    for (const auto& [at, value] : profile.values)
+        if (at.first == section) values[at.second] = value;
+    return values;
+}
+Texts PlainLoad(FakeProfileStore& profile, std::int32_t numberToSave) {
+    Texts loaded;
+    clip_archive::LoadClippings(profile, numberToSave, [&](const std::u16string& text) { loaded.push_back(text); });
+    return loaded;
+}
+// What an orderly exit with this list saves and the next start shows: the old save, the old load.
+Texts AfterOrderlyExit(const Texts& list, std::int32_t numberToSave, bool removeDups) {
+    FakeProfileStore profile;
+    clip_archive::SaveClippings(
+        profile, {[&] { return static_cast<int>(list.size()); }, [&](int index) { return list[index]; }}, removeDups);
+    return PlainLoad(profile, numberToSave);
+}
+// Puts the saved clippings in place as a program that knows no journal leaves them.
+void WriteClippingsAsBefore(FakeProfileStore& profile, const Texts& texts) {
+    for (auto value = profile.values.begin(); value != profile.values.end();)
+        value = value->first.first == u"LastClips" ? profile.values.erase(value) : std::next(value);
+    for (std::size_t number = 0; number <= texts.size(); ++number)
+        profile.values[{u"LastClips", ClipKey(static_cast<int>(number))}] =
+            number < texts.size() ? texts[number] : std::u16string();
+}
+// Whether "LastClips" holds "CLIP 00", "CLIP 01", ... and the empty ending entry, and nothing else.
+bool OnlyClippings(const FakeProfileStore& profile) {
+    const auto clippings = Section(profile, u"LastClips");
+    for (std::size_t number = 0; number < clippings.size(); ++number) {
+        const auto found = clippings.find(ClipKey(static_cast<int>(number)));
+        if (found == clippings.end() ||
+            std::get<std::u16string>(found->second).empty() != (number + 1 == clippings.size()))
+            return false;
+    }
+    return true;
+}
+
+struct Session {
+    explicit Session(FakeProfileStore& store) : profile(store) {}
+    FakeProfileStore& profile;
+    std::unique_ptr<Program> program;
+    std::int32_t numberToSave = 0;
+    bool removeDups = false;
+    Texts list, backup;  // the list the program holds (or an older version left), a copy of the saved one
+};
+struct Step {
+    std::function<void(Session&)> act;
+    int changes = -1;  // the store changes it makes, when that is part of the behaviour
+};
+
+// A kill, then a start with these settings.
+Step Start(std::int32_t numberToSave, bool removeDups, int changes = -1) {
+    return {[=](Session& run) {
+                run.program.reset();
+                run.numberToSave = numberToSave, run.removeDups = removeDups;
+                run.program = std::make_unique<Program>(run.profile, numberToSave, removeDups);
+            },
+            changes};
+}
+Step Capture(const char16_t* text) {
+    return {[=](Session& run) { run.program->list.InsertAtTop(text, run.removeDups); }, 1};
+}
+Step Edit(const char16_t* text) {
+    return {[=](Session& run) { run.program->list.InsertAtTop(text); }, 1};
+}
+Step Delete(std::vector<int> indices) {
+    return {[=](Session& run) { run.program->list.Delete(indices); }, 1};
+}
+Step Clear() {
+    return {[](Session& run) { run.program->list.Clear(); }, 1};
+}
+Step SaveAll() {
+    return {[](Session& run) { run.program->journal.SaveAll(run.program->Reader(), run.removeDups); }};
+}
+Step BeginSplit() {
+    return {[](Session& run) { run.program->journal.BeginSplitSave(run.program->Reader(), run.removeDups); }};
+}
+Step Continue(int maxWrites) {
+    return {[=](Session& run) {
+        const int before = run.profile.changes;
+        if (!run.program->journal.ContinueSplitSave(maxWrites)) {
+            EXPECT_LE(run.profile.changes - before, maxWrites);
+        }
+    }};
+}
+// The program is killed and an older version that knows no journal runs and saves these.
+Step OlderVersionSaves(const Texts& texts) {
+    return {[=](Session& run) {
+        run.program.reset();
+        if (run.profile.changes <= run.profile.freezeAt) WriteClippingsAsBefore(run.profile, texts);
+        run.list = texts;
+    }};
+}
+Step Backup() {
+    return {[](Session& run) { run.backup = PlainLoad(run.profile, INT32_MAX); }};
+}
+Step RestoreBackup() {
+    return {[](Session& run) { OlderVersionSaves(run.backup).act(run); }};
+}
+
+const struct Scenario {
+    const char* behaviour;
+    Texts saved;  // by a version before the journal
+    std::vector<Step> steps;
+} kScenarios[] = {
+    {"captures, edits, deletes and clears, duplicates removed, fewer shown than kept",
+     {u"a", u"b", u"c", u"d"},
+     {Start(3, true, 1), Capture(u"b"), Edit(u"x"), Edit(u""), Capture(u"a"), Delete({1, 3}), Start(2, true, 1),
+      Edit(u"a"), Start(10, true, 1), Clear(), Capture(u"q"), Start(10, true, 0)}},
+    {"full saves keep the empties and duplicates the list still holds",
+     {},
+     {Start(10, false, 1), Edit(u"a"), Edit(u""), Edit(u"a"), Edit(u"b"), SaveAll(), Delete({1}), Edit(u""), SaveAll(),
+      Delete({2}), Start(10, true, 1), Capture(u"a"), Edit(u"a"), SaveAll(), Delete({2}), Start(1, true),
+      Start(1, true, 0)}},
+    {"split saves with changes made while they are under way",
+     {u"a", u"b"},
+     {Start(10, true, 1), Capture(u"c"), Capture(u"a"),   BeginSplit(), Continue(2),   Capture(u"d"),
+      Edit(u""),          Continue(2),   Delete({3}),     Continue(2),  Continue(50),  Capture(u"e"),
+      BeginSplit(),       Continue(1),   Capture(u"b"),   SaveAll(),    Capture(u"f"), Edit(u""),
+      BeginSplit(),       Continue(3),   Start(10, true), Capture(u"g")}},
+    {"a journal over a list an older version saved again is set aside",
+     {u"a", u"b"},
+     {Start(10, true, 1), Capture(u"c"), OlderVersionSaves({u"z", u"a", u"b"}), Start(10, true, 2), Capture(u"d"),
+      OlderVersionSaves({u"y"}), Start(10, true, 3), Capture(u"e")}},
+    {"a list that begins as the journal's but is longer is not the journal's",
+     {u"a", u"a"},
+     {Start(10, false, 1), Edit(u"x"), Delete({0}), OlderVersionSaves({u"a", u"a", u"a"}), Start(10, false),
+      Edit(u"y")}},
+    {"the same characters split into other texts are another list",
+     {u"a", u"bc"},
+     {Start(10, false, 1), Edit(u"x"), OlderVersionSaves({u"ab", u"c"}), Start(10, false), Edit(u"y")}},
+    {"saved clippings restored from a backup",
+     {u"a"},
+     {Start(10, true, 1), Capture(u"b"), SaveAll(), Backup(), Capture(u"c"), SaveAll(), Capture(u"d"), RestoreBackup(),
+      Start(10, true), Capture(u"e")}},
+};
+
+// Where the program stood after a step: the store changes made so far, its list and its settings.
+struct Moment {
+    int changes;
+    Texts list;
+    std::int32_t numberToSave;
+    bool removeDups;
+};
+
+// Plays the scenario and gives the moment before each step and after the last.
+std::vector<Moment> Play(FakeProfileStore& profile, const Scenario& scenario) {
+    WriteClippingsAsBefore(profile, scenario.saved);
+    Session run{profile};
+    run.list = scenario.saved;
+    std::vector<Moment> moments{{profile.changes, run.list, 0, false}};
+    for (const Step& step : scenario.steps) {
+        step.act(run);
+        if (run.program) run.list = run.program->items.texts;
+        if (step.changes >= 0 && profile.freezeAt == INT_MAX && profile.failAt < 0) {
+            EXPECT_EQ(profile.changes - moments.back().changes, step.changes)
+                << scenario.behaviour << ", step " << moments.size();
+        }
+        moments.push_back({profile.changes, run.list, run.numberToSave, run.removeDups});
+    }
+    return moments;
+}
+
+// The step under way at store change number `change` (one past the last when none is).
+std::size_t StepAt(const std::vector<Moment>& moments, int change) {
+    std::size_t step = 1;
+    while (step < moments.size() && moments[step].changes <= change) ++step;
+    return std::min(step, moments.size() - 1);
+}
+}  // namespace
+
+TEST(JournalRecord, EveryKindReadsBackAndAnyDamageIsRecognised) {
+    std::u16string megabyte(1 << 20, u'\0');  // every code unit but zero: lone surrogates, controls, ',', ':'
+    for (std::size_t at = 0; at < megabyte.size(); ++at) megabyte[at] = static_cast<char16_t>(1 + at % 0xFFFF);
+    const JournalRecord records[] = {
+        {Kind::Header, {1, 0, INT64_MIN}, {}},
+        {Kind::Header, {1, 32767, INT64_MAX}, {}},
+        {Kind::Insert, {-1}, u""},
+        {Kind::Insert, {4}, megabyte},
+        {Kind::Delete, {3, 2, 0}, {}},
+        {Kind::Clear, {}, {}},
+        {Kind::Restore, {7}, u" 1:2, \r\n"},
+        {Kind::Keep, {-25536, 1}, {}},
+    };
+    for (const JournalRecord& record : records) {
+        const std::u16string value = EncodeRecord(record);
+        EXPECT_TRUE(DecodeRecord(value) == record) << value.size();
+        const std::size_t step = value.size() > 100 ? value.size() / 3 : 1;  // the megabyte: a few places
+        for (std::size_t at = 0; at < value.size(); at += step) {
+            std::u16string changed = value;
+            changed[at] ^= 1;
+            EXPECT_FALSE(DecodeRecord(value.substr(0, at)) || DecodeRecord(changed)) << at << " of " << value.size();
+        }
+    }
+    const JournalRecord misshapen[] = {{Kind::Clear, {5}, {}},
+                                       {Kind::Delete, {}, {}},
+                                       {Kind::Header, {1, 2}, {}},
+                                       {Kind::Keep, {1}, {}},
+                                       {static_cast<Kind>(u'X'), {}, {}}};
+    for (const JournalRecord& record : misshapen) EXPECT_FALSE(DecodeRecord(EncodeRecord(record)));
+}
+
+TEST(ClipJournal, AStartAfterAKillAtAnyMomentShowsWhatAnOrderlyExitThenWouldHaveSaved) {
+    for (const Scenario& scenario : kScenarios) {
+        FakeProfileStore whole;
+        const std::vector<Moment> moments = Play(whole, scenario);
+        for (int kill = 0; kill <= moments.back().changes; ++kill) {
+            FakeProfileStore killed;
+            killed.freezeAt = kill;
+            Play(killed, scenario);
+            const std::size_t step = StepAt(moments, kill);
+            const Moment& at = moments[step];
+            const Texts expected =
+                AfterOrderlyExit(moments[kill < at.changes ? step - 1 : step].list, at.numberToSave, at.removeDups);
+            // Then starts killed in their turn after 0, 1, 2, ... changes, until one is not cut short.
+            for (int startKill = 0;; ++startKill) {
+                FakeProfileStore profile;
+                profile.values = killed.values, profile.sections = killed.sections, profile.freezeAt = startKill;
+                Program{profile, at.numberToSave, at.removeDups};
+                const bool cutShort = profile.changes > startKill;
+                profile.freezeAt = INT_MAX;
+                Program start(profile, at.numberToSave, at.removeDups);
+                const auto where = ::testing::Message() << scenario.behaviour << ", killed before change " << kill
+                                                        << ", then the start before change " << startKill;
+                EXPECT_EQ(start.items.texts, expected) << where;
+                EXPECT_TRUE(OnlyClippings(profile)) << where;
+                for (const char16_t* left : {u"LastClips New", u"LastClips Old", u"Journal New"})
+                    EXPECT_FALSE(profile.HasSection(left)) << where;
+                start.list.InsertAtTop(u"next", at.removeDups);
+                EXPECT_EQ(Program(profile, at.numberToSave, at.removeDups).items.texts,
+                          AfterOrderlyExit(start.items.texts, at.numberToSave, at.removeDups))
+                    << where;
+                if (!cutShort) break;
+            }
+        }
+    }
+}
+
+TEST(ClipJournal, AFailedStoreChangeLeavesAListTheProgramHeldAtItOrLater) {
+    for (const Scenario& scenario : kScenarios) {
+        FakeProfileStore whole;
+        const int changes = Play(whole, scenario).back().changes;
+        for (int failed = 0; failed < changes; ++failed) {
+            FakeProfileStore profile;
+            profile.failAt = failed;
+            const std::vector<Moment> moments = Play(profile, scenario);
+            const Moment& last = moments.back();
+            const Texts shown = Program(profile, last.numberToSave, last.removeDups).items.texts;
+            bool held = false;
+            for (std::size_t step = StepAt(moments, failed) - 1; step < moments.size(); ++step)
+                held = held || shown == AfterOrderlyExit(moments[step].list, last.numberToSave, last.removeDups);
+            EXPECT_TRUE(held) << scenario.behaviour << ", change " << failed << " failed";
+        }
+    }
+}
+
+TEST(ClipJournal, ADamagedRecordIsPassedOverAndADamagedHeaderSetsTheJournalAside) {
+    // Over "s": "a", "b", "c" put on top, then item 2 deleted, in records 1 to 4 after the header.
+    const struct {
+        const char* damage;
+        int record;
+        std::function<void(std::u16string&)> damageRecord;
+        Texts shown;
+    } cases[] = {
+        {"an insert cut short", 2, [](std::u16string& value) { value.pop_back(); }, {u"c", u"a"}},
+        {"an insert's checksum changed", 1, [](std::u16string& value) { value[15] ^= 1; }, {u"c", u"b"}},
+        {"a delete's index changed", 4, [](std::u16string& value) { value.back() = u'3'; }, {u"c", u"b", u"a", u"s"}},
+        {"the header cut short", 0, [](std::u16string& value) { value.pop_back(); }, {u"s"}},
+    };
+    for (const auto& c : cases) {
+        FakeProfileStore profile;
+        profile.values[{u"Journal Set Aside", u"00000000"}] = std::u16string(u"an older one");
+        const auto older = Section(profile, u"Journal Set Aside");
+        Play(profile, {"", {u"s"}, {Start(10, false), Edit(u"a"), Edit(u"b"), Edit(u"c"), Delete({2})}});
+        c.damageRecord(std::get<std::u16string>(
+            profile.values.at({u"Journal", std::u16string(7, u'0') + char16_t(u'0' + c.record)})));
+        const auto journal = Section(profile, u"Journal");
+
+        Program start(profile, 10, false);
+        EXPECT_EQ(start.items.texts, c.shown) << c.damage;
+        EXPECT_EQ(Section(profile, u"Journal Set Aside"), c.record == 0 ? journal : older) << c.damage;
+        start.list.InsertAtTop(u"z");
+        Texts next = c.shown;
+        next.insert(next.begin(), u"z");
+        EXPECT_EQ(Program(profile, 10, false).items.texts, next) << c.damage;
+    }
+}
