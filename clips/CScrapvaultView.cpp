@@ -29,6 +29,11 @@ namespace {
 constexpr UINT kNextViewerTimeoutMs = 2000;
 // The view's timer that tries a capture again while another program holds the clipboard.
 constexpr UINT_PTR kCaptureRetryTimer = 1;
+// The view's timer that rewrites the list in full a part at a time, and how much each tick does:
+// some 30 ms of registry writes under Wine, so the window keeps answering.
+constexpr UINT_PTR kCompactionTimer = 2;
+constexpr UINT kCompactionTickMs = 10;
+constexpr int kCompactionWritesPerTick = 1500;
 
 // One of the view's 0/1 flags, 1 for the object's lifetime: lowered again on every path out,
 // an exception included, so a failed copy or capture never leaves capture switched off.
@@ -163,6 +168,11 @@ void CScrapvaultView::CaptureClipboard(DWORD sequence) {
 }
 
 void CScrapvaultView::OnTimer(UINT_PTR id) {
+    if (id == kCompactionTimer) {
+        if (!m_journal || !m_journal->SplitSaveUnderWay() || m_journal->ContinueSplitSave(kCompactionWritesPerTick))
+            KillTimer(kCompactionTimer);
+        return;
+    }
     if (id != kCaptureRetryTimer) return;
     if (m_pendingCapture.OnTick(::GetClipboardSequenceNumber(), ::GetTickCount()) == PendingCapture::Tick::GiveUp)
         KillTimer(kCaptureRetryTimer);
@@ -177,7 +187,10 @@ void CScrapvaultView::StopWaitingForClipboard() {
     KillTimer(kCaptureRetryTimer);
 }
 
-void CScrapvaultView::AddClipping(const char16_t* text) { m_clips.InsertAtTop(text, m_settings.RemoveDups != 0); }
+void CScrapvaultView::AddClipping(const char16_t* text) {
+    m_clips.InsertAtTop(text, m_settings.RemoveDups != 0);
+    CompactJournalWhenDue();
+}
 
 void CScrapvaultView::OnChangeCbChain(HWND hWndRemove, HWND hWndAfter) {
     if (hWndRemove == m_hNextViewer)
@@ -198,7 +211,7 @@ void CScrapvaultView::OnDestroy() {
     LeaveViewerChain();
 }
 
-void CScrapvaultView::SaveState() const {
+void CScrapvaultView::SaveState() {
     SaveClippings();
     SaveWindowPosition();
     SaveSettings();
@@ -258,6 +271,7 @@ void CScrapvaultView::DeleteSelection() {
     std::vector<int> selected = m_clipList.GetSelItems();
     if (selected.empty()) return;
     m_clips.Delete(std::move(selected));
+    CompactJournalWhenDue();
     EnableButtons(FALSE);
 }
 
@@ -278,12 +292,17 @@ void CScrapvaultView::OnEdit() {
     const CString joined = TakeSelectedText();
     CEditTextDlg dialog(nullptr);
     dialog.SetText(joined);
-    if (dialog.DoModal() == IDOK) m_clips.InsertAtTop(dialog.GetText());
+    if (dialog.DoModal() == IDOK) {
+        m_clips.InsertAtTop(dialog.GetText());
+        CompactJournalWhenDue();
+    }
     EnableButtons(FALSE);
 }
 
 void CScrapvaultView::OnClearAllClippings() {
-    if (AfxMessageBox(u"Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) == IDYES) m_clips.Clear();
+    if (AfxMessageBox(u"Confirm deletion of ALL clippings!", MB_YESNO | MB_ICONEXCLAMATION) != IDYES) return;
+    m_clips.Clear();
+    CompactJournalWhenDue();
 }
 
 void CScrapvaultView::OnSaveAllClippings() { SaveClippings(); }
@@ -312,16 +331,28 @@ void CScrapvaultView::OnConfigure() {
 }
 
 void CScrapvaultView::LoadClippings() {
-    m_clips.AppendBatch(m_settings.NumberToSave, [this](const auto& append) {
-        clip_archive::LoadClippings(Profile(), m_settings.NumberToSave, append);
+    // The journal made here stays for the view's life: the one writer of the list's profile.
+    if (!m_journal) m_journal.emplace(Profile());
+    const std::vector<std::u16string> texts = m_journal->Load(m_settings.NumberToSave, m_settings.RemoveDups != 0);
+    m_clips.AppendBatch(static_cast<int>(texts.size()), [&](const auto& append) {
+        for (const std::u16string& text : texts) append(text);
     });
+    m_clips.Observe(&*m_journal);
 }
 
-void CScrapvaultView::SaveClippings() const {
-    if (!m_clipList.m_hWnd || !::IsWindow(m_clipList.m_hWnd)) return;
-    const clip_archive::ClipListReader reader{[this] { return m_clips.Count(); },
-                                              [this](int index) { return m_clips.TextAt(index); }};
-    clip_archive::SaveClippings(Profile(), reader, m_settings.RemoveDups != 0);
+clip_archive::ClipListReader CScrapvaultView::ListReader() const {
+    return {[this] { return m_clips.Count(); }, [this](int index) { return m_clips.TextAt(index); }};
+}
+
+void CScrapvaultView::SaveClippings() {
+    if (!m_journal || !m_clipList.m_hWnd || !::IsWindow(m_clipList.m_hWnd)) return;
+    m_journal->SaveAll(ListReader(), m_settings.RemoveDups != 0);
+}
+
+void CScrapvaultView::CompactJournalWhenDue() {
+    if (!m_journal || m_journal->SplitSaveUnderWay() || !m_journal->WantsCompaction(m_clips.Count())) return;
+    m_journal->BeginSplitSave(ListReader(), m_settings.RemoveDups != 0);
+    SetTimer(kCompactionTimer, kCompactionTickMs);
 }
 
 void CScrapvaultView::RestorePosition() const {

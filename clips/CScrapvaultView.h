@@ -1,6 +1,9 @@
 #pragma once
 // The clip view: the form with the clip list and its buttons, the program's clipboard viewer.
 // It turns messages into calls on the clip list, the clipboard and the settings.
+#include <optional>
+
+#include "clips/ClipJournal.h"
 #include "clips/ClipList.h"
 #include "clips/ListBoxItems.h"
 #include "clips/PendingCapture.h"
@@ -71,10 +74,14 @@ private:
     void LoadSettings();
     void SaveSettings() const;
     void LoadClippings();
-    void SaveClippings() const;
+    void SaveClippings();
     void RestorePosition() const;
     void SaveWindowPosition() const;
-    void SaveState() const;
+    void SaveState();
+    // Starts rewriting the list in full, a few values at each tick of a timer, once the journal
+    // has grown about as long as the list.
+    void CompactJournalWhenDue();
+    clip_archive::ClipListReader ListReader() const;
 
     // Layout and the system menu.
     void OnSize(UINT nType, int cx, int cy);
@@ -97,6 +104,8 @@ private:
     // The list box's items, owned with everything derived from them by m_clips: every change
     // of the items goes through m_clips.
     ListBoxItems m_clipListItems{m_clipList};
+    // Records each change of the items in the profile as m_clips reports it; made with the load.
+    std::optional<ClipJournal> m_journal;
     ClipList m_clips{m_clipListItems};
     // Whether the view is in the viewer chain: it joins once, and leaves early at a session end.
     bool m_bInViewerChain = false;

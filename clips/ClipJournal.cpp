@@ -17,7 +17,9 @@ namespace {
 
 constexpr char16_t kJournal[] = u"Journal";
 constexpr char16_t kJournalNew[] = u"Journal New";
-constexpr char16_t kJournalSetAside[] = u"Journal Set Aside";
+// Named to sort before "Journal": Wine 8 corrupts its registry when a key is renamed to a name
+// that sorts right after its own, with no other key between.
+constexpr char16_t kJournalSetAside[] = u"Foreign Journal";
 constexpr char16_t kLastClipsNew[] = u"LastClips New";
 // Stands while a commit is under way, and only once both new sections are complete.
 constexpr char16_t kLastClipsOld[] = u"LastClips Old";

@@ -22,7 +22,7 @@ public:
 
     // The texts the start shows: finishes or clears away a full save a kill cut short, replays the
     // journal over the saved clippings when it extends them (else sets it aside in section
-    // "Journal Set Aside" and starts a fresh one), and keeps what a save would write, the first
+    // "Foreign Journal" and starts a fresh one), and keeps what a save would write, the first
     // numberToSave of it. Writes what makes the journal describe that list, and nothing when it
     // already does. Every change the list reports from then on is appended at once.
     std::vector<std::u16string> Load(std::int32_t numberToSave, bool removeDups);

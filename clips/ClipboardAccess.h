@@ -17,9 +17,9 @@ struct ClipboardReading {
 
 // The text a capture takes from the clipboard as it stands: whole from CF_UNICODETEXT when the
 // program put it as Unicode first or when it holds characters beyond the ANSI code page; else
-// from CF_TEXT, else CF_OEMTEXT, byte for byte as the code page maps them. No text when no format yields one or when the content is
-// marked to be left alone. The clipboard is opened once, for the look at its formats and the
-// read together.
+// from CF_TEXT, else CF_OEMTEXT, byte for byte as the code page maps them. No text when no format yields one or when
+// the content is marked to be left alone. The clipboard is opened once, for the look at its formats and the read
+// together.
 ClipboardReading ReadTextToCapture(HWND owner);
 
 // Replaces the clipboard's content with the text, exact as CF_UNICODETEXT and as the ANSI code

@@ -22,11 +22,11 @@ public:
     bool WriteInt(const char16_t* section, const char16_t* key, int value) override;
     std::u16string GetString(const char16_t* section, const char16_t* key, const char16_t* defaultValue) override;
     bool WriteString(const char16_t* section, const char16_t* key, const char16_t* text) override;
-    bool HasSection(const char16_t* section);
+    bool HasSection(const char16_t* section) override;
     // A copy of the section under the new name, then the old one removed: the file has no step
     // that cannot be half done, and the program keeps its clippings here only before it has a
     // registry profile.
-    bool RenameSection(const char16_t* from, const char16_t* to);
+    bool RenameSection(const char16_t* from, const char16_t* to) override;
 
     const std::wstring& FileName() const { return m_fileName; }
 

@@ -34,9 +34,9 @@ public:
     void HoldSection(const char16_t* section) override;
     void ReleaseSection() override;
 
-    bool HasSection(const char16_t* section);
+    bool HasSection(const char16_t* section) override;
     // RegRenameKey (Windows Vista on): one step the registry never leaves half done.
-    bool RenameSection(const char16_t* from, const char16_t* to);
+    bool RenameSection(const char16_t* from, const char16_t* to) override;
 
 private:
     RegKey OpenApplicationKey() const;

@@ -316,8 +316,8 @@ TEST(ClipJournal, ADamagedRecordIsPassedOverAndADamagedHeaderSetsTheJournalAside
     };
     for (const auto& c : cases) {
         FakeProfileStore profile;
-        profile.values[{u"Journal Set Aside", u"00000000"}] = std::u16string(u"an older one");
-        const auto older = Section(profile, u"Journal Set Aside");
+        profile.values[{u"Foreign Journal", u"00000000"}] = std::u16string(u"an older one");
+        const auto older = Section(profile, u"Foreign Journal");
         Play(profile, {"", {u"s"}, {Start(10, false), Edit(u"a"), Edit(u"b"), Edit(u"c"), Delete({2})}});
         c.damageRecord(std::get<std::u16string>(
             profile.values.at({u"Journal", std::u16string(7, u'0') + char16_t(u'0' + c.record)})));
@@ -325,7 +325,7 @@ TEST(ClipJournal, ADamagedRecordIsPassedOverAndADamagedHeaderSetsTheJournalAside
 
         Program start(profile, 10, false);
         EXPECT_EQ(start.items.texts, c.shown) << c.damage;
-        EXPECT_EQ(Section(profile, u"Journal Set Aside"), c.record == 0 ? journal : older) << c.damage;
+        EXPECT_EQ(Section(profile, u"Foreign Journal"), c.record == 0 ? journal : older) << c.damage;
         start.list.InsertAtTop(u"z");
         Texts next = c.shown;
         next.insert(next.begin(), u"z");

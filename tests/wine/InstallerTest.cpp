@@ -3,10 +3,8 @@
 
 #include <cstdlib>
 
-#include "framework/CListBox.h"
-#include "framework/FrameworkIds.h"
+#include "framework/RegKey.h"
 #include "tests/wine/support/Harness.h"
-#include "ui/resource.h"
 
 using namespace harness;
 
@@ -18,14 +16,10 @@ std::string UserValue(const char* key, const char* name) {
     const std::string path = std::string("Software\\Microsoft\\Windows\\CurrentVersion\\") + key;
     return RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) ? "<none>" : text;
 }
-HWND RunningProgram() { return FindWindowA("FrameworkFrame", "Scrapvault"); }
-
 // The running program's [clippings], read as another program reads them.
 std::string Listed() {
-    CListBox list;
-    list.Attach(GetDlgItem(GetDlgItem(RunningProgram(), AFX_IDW_PANE_FIRST), IDC_CLIP_LIST));
     std::string listed;
-    for (int item = 0; item < list.GetCount(); ++item) listed += "[" + InCodePage(list.GetText(item).str()) + "]";
+    for (const std::u16string& text : ListedBy(RunningProgram())) listed += "[" + InCodePage(text) + "]";
     return listed;
 }
 
@@ -42,6 +36,7 @@ std::string Footprint() {
     if (UserValue("Uninstall\\Scrapvault", "QuietUninstallString") == '"' + folder + "uninstall.exe\" /S")
         found += "entry ";
     if (ReadInt("Configure", "NumberToSave")) found += "profile ";
+    if (RegKey::Open(HKEY_CURRENT_USER, L"Software\\QUORVEX\\Scrapvault\\Journal", KEY_READ)) found += "journal ";
     for (const std::u16string& text : SavedClippings(3)) found += text == u"<none>" ? "" : "(" + InCodePage(text) + ")";
     return found + Listed();
 }
@@ -76,13 +71,13 @@ const struct {
     std::string footprint;
 } kSteps[] = {
     {"silent install, started from the log-on command", [] { Install(), StartFromLogOnCommand(), Copy("one"); },
-     "scrapvault.exe README.txt LICENSE.txt uninstall.exe Scrapvault.lnk log-on entry profile [one]"},
+     "scrapvault.exe README.txt LICENSE.txt uninstall.exe Scrapvault.lnk log-on entry profile journal [one]"},
     {"install over the running program with three unsaved clippings", [] { Copy("two"), Copy("three"), Install(); },
-     "scrapvault.exe README.txt LICENSE.txt uninstall.exe Scrapvault.lnk log-on entry profile "
+     "scrapvault.exe README.txt LICENSE.txt uninstall.exe Scrapvault.lnk log-on entry profile journal "
      "(three)(two)(one)[three][two][one]"},
     {"silent uninstall keeps the profile",
      [] { ASSERT_EQ(RunProcess(UserValue("Uninstall\\Scrapvault", "QuietUninstallString")), 0u); },
-     "profile (three)(two)(one)"},
+     "profile journal (three)(two)(one)"},
     {"uninstall ticking the profile's removal", [] { Install(), UninstallRemovingProfile(); }, ""},
 };
 

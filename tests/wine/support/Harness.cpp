@@ -513,6 +513,11 @@ SuspendedProcess::~SuspendedProcess() {
     CloseHandle(m_process.hProcess);
 }
 
+void SuspendedProcess::Kill() const {
+    TerminateProcess(m_process.hProcess, 1);
+    WaitForSingleObject(m_process.hProcess, 10000);
+}
+
 std::optional<DWORD> SuspendedProcess::ExitCode() const {
     DWORD code = 0;
     if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0 || !GetExitCodeProcess(m_process.hProcess, &code))
@@ -525,6 +530,36 @@ std::string WindowsPath(const std::string& path) {
     for (char& c : windowsPath)
         if (c == '/') c = '\\';
     return windowsPath;
+}
+
+HWND RunningProgram() { return FindWindowW(L"FrameworkFrame", L"Scrapvault"); }
+
+Texts ListedBy(HWND main) {
+    CListBox list;
+    list.Attach(GetDlgItem(GetDlgItem(main, AFX_IDW_PANE_FIRST), IDC_CLIP_LIST));
+    Texts texts;
+    for (int item = 0; item < list.GetCount(); ++item) texts.push_back(list.GetText(item).str());
+    return texts;
+}
+
+ProgramProcess::ProgramProcess() {
+    m_process.Resume();
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(m_main = RunningProgram()); })) << "the program did not start";
+}
+
+HWND ProgramProcess::View() const { return GetDlgItem(m_main, AFX_IDW_PANE_FIRST); }
+
+void ProgramProcess::Press(int buttonId, const std::vector<int>& selection, const char16_t* caption,
+                           const std::function<void(HWND)>& answer) const {
+    const HWND list = GetDlgItem(View(), IDC_CLIP_LIST);
+    for (const int item : selection) SendMessageW(list, LB_SETSEL, TRUE, item);
+    PostMessageW(View(), WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(View(), buttonId)));
+    if (!caption) return;
+    HWND window = nullptr;
+    // Visible once its initialisation has filled its controls.
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window = FindWindowW(L"#32770", Wide(caption))); }));
+    answer(window);
 }
 
 }  // namespace harness

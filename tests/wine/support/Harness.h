@@ -161,9 +161,33 @@ public:
     SuspendedProcess& operator=(const SuspendedProcess&) = delete;
     void Resume() const { ResumeThread(m_process.hThread); }
     std::optional<DWORD> ExitCode() const;  // nothing while it runs
+    // Ended at once, as Task Manager, a crash or a power cut ends it: nothing of it runs on.
+    void Kill() const;
 
 private:
     PROCESS_INFORMATION m_process{};
+};
+
+// ---- The program as a process of its own ----
+HWND RunningProgram();      // the main window of the scrapvault.exe that runs, or null
+Texts ListedBy(HWND main);  // its clippings, read as another program reads them
+
+// scrapvault.exe started as the user starts it, once its window is shown with its clippings.
+class ProgramProcess {
+public:
+    ProgramProcess();
+    HWND Main() const { return m_main; }
+    HWND View() const;
+    Texts Clippings() const { return ListedBy(m_main); }
+    // BN_CLICKED posted as the button posts it, for the items selected; a modal window it opens is
+    // answered by answer(window), found by its caption.
+    void Press(int buttonId, const std::vector<int>& selection = {}, const char16_t* caption = nullptr,
+               const std::function<void(HWND)>& answer = nullptr) const;
+    void Kill() const { m_process.Kill(); }
+
+private:
+    SuspendedProcess m_process;
+    HWND m_main = nullptr;
 };
 
 }  // namespace harness
