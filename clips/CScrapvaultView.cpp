@@ -34,6 +34,7 @@ constexpr UINT_PTR kCaptureRetryTimer = 1;
 constexpr UINT_PTR kCompactionTimer = 2;
 constexpr UINT kCompactionTickMs = 10;
 constexpr int kCompactionWritesPerTick = 1500;
+constexpr int kCompactionCopiesPerTick = 4000;
 
 // One of the view's 0/1 flags, 1 for the object's lifetime: lowered again on every path out,
 // an exception included, so a failed copy or capture never leaves capture switched off.
@@ -168,11 +169,7 @@ void CScrapvaultView::CaptureClipboard(DWORD sequence) {
 }
 
 void CScrapvaultView::OnTimer(UINT_PTR id) {
-    if (id == kCompactionTimer) {
-        if (!m_journal || !m_journal->SplitSaveUnderWay() || m_journal->ContinueSplitSave(kCompactionWritesPerTick))
-            KillTimer(kCompactionTimer);
-        return;
-    }
+    if (id == kCompactionTimer) return ContinueCompaction();
     if (id != kCaptureRetryTimer) return;
     if (m_pendingCapture.OnTick(::GetClipboardSequenceNumber(), ::GetTickCount()) == PendingCapture::Tick::GiveUp)
         KillTimer(kCaptureRetryTimer);
@@ -346,13 +343,33 @@ clip_archive::ClipListReader CScrapvaultView::ListReader() const {
 
 void CScrapvaultView::SaveClippings() {
     if (!m_journal || !m_clipList.m_hWnd || !::IsWindow(m_clipList.m_hWnd)) return;
+    m_compactionCopy.reset();  // the save below makes the one under way needless
     m_journal->SaveAll(ListReader(), m_settings.RemoveDups != 0);
 }
 
 void CScrapvaultView::CompactJournalWhenDue() {
+    if (m_compactionCopy) return m_compactionCopy->clear();  // the list changed under the copy
     if (!m_journal || m_journal->SplitSaveUnderWay() || !m_journal->WantsCompaction(m_clips.Count())) return;
-    m_journal->BeginSplitSave(ListReader(), m_settings.RemoveDups != 0);
+    m_compactionCopy.emplace();
     SetTimer(kCompactionTimer, kCompactionTickMs);
+}
+
+void CScrapvaultView::ContinueCompaction() {
+    if (m_journal && m_journal->SplitSaveUnderWay()) {
+        if (m_journal->ContinueSplitSave(kCompactionWritesPerTick)) KillTimer(kCompactionTimer);
+        return;
+    }
+    if (!m_journal || !m_compactionCopy) {
+        KillTimer(kCompactionTimer);
+        return;
+    }
+    std::vector<std::u16string>& copy = *m_compactionCopy;
+    for (int copied = 0; copied < kCompactionCopiesPerTick && static_cast<int>(copy.size()) < m_clips.Count(); ++copied)
+        copy.push_back(m_clips.TextAt(static_cast<int>(copy.size())));
+    if (static_cast<int>(copy.size()) < m_clips.Count()) return;
+    m_journal->BeginSplitSave({[&] { return static_cast<int>(copy.size()); }, [&](int index) { return copy[index]; }},
+                              m_settings.RemoveDups != 0);
+    m_compactionCopy.reset();
 }
 
 void CScrapvaultView::RestorePosition() const {

@@ -78,9 +78,10 @@ private:
     void RestorePosition() const;
     void SaveWindowPosition() const;
     void SaveState();
-    // Starts rewriting the list in full, a few values at each tick of a timer, once the journal
-    // has grown about as long as the list.
+    // Starts rewriting the list in full, a part at each tick of a timer, once the journal has
+    // grown about as long as the list: first a copy of the list, then the writes.
     void CompactJournalWhenDue();
+    void ContinueCompaction();
     clip_archive::ClipListReader ListReader() const;
 
     // Layout and the system menu.
@@ -106,6 +107,9 @@ private:
     ListBoxItems m_clipListItems{m_clipList};
     // Records each change of the items in the profile as m_clips reports it; made with the load.
     std::optional<ClipJournal> m_journal;
+    // The copy of the list a self-started full save starts from, taken a part at each tick (all
+    // of it at once would keep the window from answering); begun anew when the list changes.
+    std::optional<std::vector<std::u16string>> m_compactionCopy;
     ClipList m_clips{m_clipListItems};
     // Whether the view is in the viewer chain: it joins once, and leaves early at a session end.
     bool m_bInViewerChain = false;

@@ -35,19 +35,26 @@ std::u16string TextOfValue(DWORD type, const std::string& data, std::size_t size
 RegistryProfile::RegistryProfile(std::u16string company, std::u16string application)
     : m_company(std::move(company)), m_application(std::move(application)) {}
 
-RegKey RegistryProfile::OpenApplicationKey() const {
-    const RegKey software = RegKey::Open(HKEY_CURRENT_USER, L"Software", kAccess);
-    const RegKey company = RegKey::Create(software.Get(), Wide(m_company.c_str()), kAccess);
-    return RegKey::Create(company.Get(), Wide(m_application.c_str()), kAccess);
+HKEY RegistryProfile::ApplicationKey() {
+    if (!m_applicationKey) {
+        const RegKey software = RegKey::Open(HKEY_CURRENT_USER, L"Software", kAccess);
+        const RegKey company = RegKey::Create(software.Get(), Wide(m_company.c_str()), kAccess);
+        m_applicationKey = RegKey::Create(company.Get(), Wide(m_application.c_str()), kAccess);
+    }
+    return m_applicationKey.Get();
 }
 
-RegKey RegistryProfile::OpenSectionKey(const char16_t* section) const {
+RegKey RegistryProfile::OpenSectionKey(const char16_t* section) {
     if (section == nullptr) return RegKey();
-    const RegKey application = OpenApplicationKey();
-    return RegKey::Create(application.Get(), Wide(section), kAccess);
+    RegKey key = RegKey::Create(ApplicationKey(), Wide(section), kAccess);
+    if (!key) {  // the application's key may have been deleted since it was opened
+        m_applicationKey.Close();
+        key = RegKey::Create(ApplicationKey(), Wide(section), kAccess);
+    }
+    return key;
 }
 
-HKEY RegistryProfile::SectionKey(const char16_t* section, RegKey& opened) const {
+HKEY RegistryProfile::SectionKey(const char16_t* section, RegKey& opened) {
     if (m_held && section != nullptr && m_heldName == section) return m_held.Get();
     opened = OpenSectionKey(section);
     return opened.Get();
@@ -128,8 +135,7 @@ bool RegistryProfile::WriteString(const char16_t* section, const char16_t* key, 
 
 bool RegistryProfile::HasSection(const char16_t* section) {
     if (section == nullptr) return false;
-    const RegKey application = OpenApplicationKey();
-    return RegKey::Open(application.Get(), Wide(section), KEY_READ) ? true : false;
+    return RegKey::Open(ApplicationKey(), Wide(section), KEY_READ) ? true : false;
 }
 
 bool RegistryProfile::RenameSection(const char16_t* from, const char16_t* to) {
@@ -138,13 +144,13 @@ bool RegistryProfile::RenameSection(const char16_t* from, const char16_t* to) {
         reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"advapi32.dll"), "RegRenameKey")));
     if (renameKey == nullptr || from == nullptr || to == nullptr || HasSection(to)) return false;
     if (m_held && (m_heldName == from || m_heldName == to)) ReleaseSection();
-    const RegKey application = OpenApplicationKey();
-    return application && renameKey(application.Get(), Wide(from), Wide(to)) == ERROR_SUCCESS;
+    const HKEY application = ApplicationKey();
+    return application && renameKey(application, Wide(from), Wide(to)) == ERROR_SUCCESS;
 }
 
 bool RegistryProfile::DeleteSection(const char16_t* section) {
     if (section == nullptr) return false;
     if (m_held && m_heldName == section) ReleaseSection();
-    const RegKey application = OpenApplicationKey();
-    return application && RegDeleteKeyW(application.Get(), Wide(section)) == ERROR_SUCCESS;
+    const HKEY application = ApplicationKey();
+    return application && RegDeleteKeyW(application, Wide(section)) == ERROR_SUCCESS;
 }

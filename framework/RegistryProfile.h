@@ -9,7 +9,8 @@
 // functions.
 //
 // Every operation reaches its section anew, creating the key path when it is missing (a read
-// too), unless that section is held: then the one open section key is used. Integers are
+// too), unless that section is held: then the one open section key is used. The application's key
+// stays open, and is opened anew should someone delete it meanwhile. Integers are
 // REG_DWORD values, texts REG_SZ values in UTF-16 with their terminating zero (the empty text is
 // a REG_SZ of one zero character). The registry keeps every REG_SZ in UTF-16 whichever function
 // wrote it, so a text an 8-bit program stored reads back exactly as that program would read it.
@@ -39,14 +40,17 @@ public:
     bool RenameSection(const char16_t* from, const char16_t* to) override;
 
 private:
-    RegKey OpenApplicationKey() const;
-    RegKey OpenSectionKey(const char16_t* section) const;
+    // The application's key, opened once and kept: a record written at every change would
+    // otherwise pay for opening the whole path each time.
+    HKEY ApplicationKey();
+    RegKey OpenSectionKey(const char16_t* section);
     // The held key when section is the held one, else a freshly opened key kept in opened.
-    HKEY SectionKey(const char16_t* section, RegKey& opened) const;
+    HKEY SectionKey(const char16_t* section, RegKey& opened);
     bool DeleteSection(const char16_t* section);
 
     std::u16string m_company;
     std::u16string m_application;
     std::u16string m_heldName;
     RegKey m_held;
+    RegKey m_applicationKey;
 };
