@@ -192,7 +192,8 @@ std::vector<std::u16string> ClipJournal::Load(std::int32_t numberToSave, bool re
     {
         SavedClippings saved(m_profile);
         int count = header ? saved.Leading(header->numbers[1]) : 0;
-        extends = header && count == header->numbers[1] && saved.Hash(count) == std::uint64_t(header->numbers[2]);
+        extends = header && count == header->numbers[1] &&
+                  saved.Hash(count) == static_cast<std::uint64_t>(header->numbers[2]);
         if (!extends) {
             count = saved.Leading(numberToSave);
             baseHash = saved.Hash(count);

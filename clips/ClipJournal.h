@@ -62,7 +62,6 @@ private:
     void Commit(const SplitSave& split);
     bool Write(const char16_t* section, const std::u16string& key, const std::u16string& text);
     bool Remove(const char16_t* section);
-    bool Rename(const char16_t* from, const char16_t* to);
 
     ProfileStore& m_profile;
     // The section changes are appended to: "Journal", or the new one while a commit is unfinished.
