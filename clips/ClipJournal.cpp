@@ -164,7 +164,7 @@ void ClipJournal::Append(const MakeRecord& makeRecord) {
         ++m_changes;
         if (m_split) m_split->journal.push_back(value);
         if (m_unjournaled) return;
-        if (Write(kJournal, RecordKey(m_nextRecord), value))
+        if (Write(m_journal, RecordKey(m_nextRecord), value))
             ++m_nextRecord;
         else
             m_unjournaled = true;
@@ -178,6 +178,7 @@ std::vector<std::u16string> ClipJournal::Load(std::int32_t numberToSave, bool re
     m_split.reset();
     m_nextRecord = m_changes = 0;
     m_unjournaled = !Recover();
+    m_journal = kJournal;
 
     const bool hasJournal = m_profile.HasSection(kJournal);
     std::optional<JournalRecord> header;
@@ -193,7 +194,8 @@ std::vector<std::u16string> ClipJournal::Load(std::int32_t numberToSave, bool re
     {
         SavedClippings saved(m_profile);
         int count = header ? saved.Leading(header->numbers[1]) : 0;
-        extends = header && count == header->numbers[1] && saved.Hash(count) == std::uint64_t(header->numbers[2]);
+        extends = header && count == header->numbers[1] &&
+                  saved.Hash(count) == static_cast<std::uint64_t>(header->numbers[2]);
         if (!extends) {
             count = saved.Leading(numberToSave);
             baseHash = saved.Hash(count);
@@ -252,8 +254,10 @@ bool ClipJournal::Recover() {
     if (!m_profile.HasSection(kLastClipsSection) && m_profile.HasSection(kLastClipsNew) &&
         !m_profile.RenameSection(kLastClipsNew, kLastClipsSection))
         return false;
-    if (m_profile.HasSection(kJournalNew) && !(Remove(kJournal) && m_profile.RenameSection(kJournalNew, kJournal)))
-        return false;
+    if (m_profile.HasSection(kJournalNew)) {
+        if (!Remove(kJournal) || !m_profile.RenameSection(kJournalNew, kJournal)) return false;
+        m_journal = kJournal;
+    }
     return Remove(kLastClipsOld);
 }
 
@@ -328,15 +332,15 @@ void ClipJournal::Commit(const SplitSave& split) {
         if (!undone) m_unjournaled = true;
         return;
     }
-    // The new list stands: whatever fails from here on, the next recovery finishes.
-    if (!Remove(kJournal) || !m_profile.RenameSection(kJournalNew, kJournal)) {
-        m_unjournaled = true;
-        return;
-    }
-    Remove(kLastClipsOld);  // the result is ignored: a marker left standing goes at the next recovery
+    // The new list stands. Whatever fails from here on, the next recovery finishes, putting the new
+    // journal in place: until then changes go on in it.
     m_nextRecord = static_cast<int>(split.journal.size());
     m_changes = static_cast<int>(split.journal.size() - split.baseRecords);
     m_unjournaled = false;
+    m_journal = kJournalNew;
+    if (!Remove(kJournal) || !m_profile.RenameSection(kJournalNew, kJournal)) return;
+    m_journal = kJournal;
+    Remove(kLastClipsOld);  // the result is ignored: a marker left standing goes at the next recovery
 }
 
 void ClipJournal::Inserted(std::u16string_view text, int removedDuplicate) {

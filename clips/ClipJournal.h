@@ -62,11 +62,12 @@ private:
     void Commit(const SplitSave& split);
     bool Write(const char16_t* section, const std::u16string& key, const std::u16string& text);
     bool Remove(const char16_t* section);
-    bool Rename(const char16_t* from, const char16_t* to);
 
     ProfileStore& m_profile;
-    int m_nextRecord = 0;        // the number of the next record in "Journal"
-    int m_changes = 0;           // records in "Journal" after its header and restores
-    bool m_unjournaled = false;  // a change reached no journal: none is appended until a full save
+    // The section changes are appended to: "Journal", or the new one while a commit is unfinished.
+    const char16_t* m_journal = nullptr;
+    int m_nextRecord = 0;       // the number of the next record in it
+    int m_changes = 0;          // records in it after the header and the restores
+    bool m_unjournaled = true;  // no change is appended: before Load, or since one reached no journal
     std::optional<SplitSave> m_split;
 };

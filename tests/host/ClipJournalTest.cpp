@@ -88,11 +88,13 @@ struct Session {
     std::unique_ptr<Program> program;
     std::int32_t numberToSave = 0;
     bool removeDups = false;
+    int starts = 0;
     Texts list, backup;  // the list the program holds (or an older version left), a copy of the saved one
 };
 struct Step {
     std::function<void(Session&)> act;
-    int changes = -1;  // the store changes it makes, when that is part of the behaviour
+    int changes = -1;    // the store changes it makes, when that is part of the behaviour
+    bool saves = false;  // a full save or part of one
 };
 
 // A kill, then a start with these settings.
@@ -101,6 +103,7 @@ Step Start(std::int32_t numberToSave, bool removeDups, int changes = -1) {
                 run.program.reset();
                 run.numberToSave = numberToSave, run.removeDups = removeDups;
                 run.program = std::make_unique<Program>(run.profile, numberToSave, removeDups);
+                ++run.starts;
             },
             changes};
 }
@@ -117,23 +120,25 @@ Step Clear() {
     return {[](Session& run) { run.program->list.Clear(); }, 1};
 }
 Step SaveAll() {
-    return {[](Session& run) { run.program->journal.SaveAll(run.program->Reader(), run.removeDups); }};
+    return {[](Session& run) { run.program->journal.SaveAll(run.program->Reader(), run.removeDups); }, -1, true};
 }
 Step BeginSplit() {
-    return {[](Session& run) { run.program->journal.BeginSplitSave(run.program->Reader(), run.removeDups); }};
+    return {[](Session& run) { run.program->journal.BeginSplitSave(run.program->Reader(), run.removeDups); }, -1, true};
 }
 Step Continue(int maxWrites) {
     return {[=](Session& run) {
-        const int before = run.profile.changes;
-        if (!run.program->journal.ContinueSplitSave(maxWrites)) {
-            EXPECT_LE(run.profile.changes - before, maxWrites);
-        }
-    }};
+                const int before = run.profile.changes;
+                if (!run.program->journal.ContinueSplitSave(maxWrites)) {
+                    EXPECT_LE(run.profile.changes - before, maxWrites);
+                }
+            },
+            -1, true};
 }
 // The program is killed and an older version that knows no journal runs and saves these.
 Step OlderVersionSaves(const Texts& texts) {
     return {[=](Session& run) {
         run.program.reset();
+        if (PlainLoad(run.profile, INT32_MAX) == texts) return;  // the profile is as it was
         if (run.profile.changes <= run.profile.freezeAt) WriteClippingsAsBefore(run.profile, texts);
         run.list = texts;
     }};
@@ -161,10 +166,10 @@ const struct Scenario {
       Start(1, true, 0)}},
     {"split saves with changes made while they are under way",
      {u"a", u"b"},
-     {Start(10, true, 1), Capture(u"c"), Capture(u"a"),   BeginSplit(), Continue(2),   Capture(u"d"),
-      Edit(u""),          Continue(2),   Delete({3}),     Continue(2),  Continue(50),  Capture(u"e"),
-      BeginSplit(),       Continue(1),   Capture(u"b"),   SaveAll(),    Capture(u"f"), Edit(u""),
-      BeginSplit(),       Continue(3),   Start(10, true), Capture(u"g")}},
+     {Start(10, true, 1), Capture(u"c"), Capture(u"a"), BeginSplit(),    Continue(2),   Capture(u"d"),
+      Edit(u""),          Continue(2),   Delete({3}),   Continue(2),     Continue(50),  Capture(u"e"),
+      BeginSplit(),       Continue(1),   Capture(u"b"), SaveAll(),       Capture(u"f"), Edit(u""),
+      BeginSplit(),       Capture(u"g"), Continue(3),   Start(10, true), Capture(u"h")}},
     {"a journal over a list an older version saved again is set aside",
      {u"a", u"b"},
      {Start(10, true, 1), Capture(u"c"), OlderVersionSaves({u"z", u"a", u"b"}), Start(10, true, 2), Capture(u"d"),
@@ -187,24 +192,31 @@ struct Moment {
     int changes;
     Texts list;
     std::int32_t numberToSave;
-    bool removeDups;
+    bool removeDups, started;
 };
 
-// Plays the scenario and gives the moment before each step and after the last.
+// Plays the scenario and gives the moment before each step and after the last. Unless a change
+// is dropped or fails, every start shows what the old save and the old load would have.
 std::vector<Moment> Play(FakeProfileStore& profile, const Scenario& scenario) {
     WriteClippingsAsBefore(profile, scenario.saved);
-    Session run{profile};
+    Session run(profile);
     run.list = scenario.saved;
-    std::vector<Moment> moments{{profile.changes, run.list, 0, false}};
+    std::vector<Moment> moments{{profile.changes, run.list, 0, false, false}};
     for (const Step& step : scenario.steps) {
+        const int starts = run.starts;
         step.act(run);
         if (run.program) run.list = run.program->items.texts;
-        if (step.changes >= 0 && profile.freezeAt == INT_MAX && profile.failAt < 0) {
-            EXPECT_EQ(profile.changes - moments.back().changes, step.changes)
-                << scenario.behaviour << ", step " << moments.size();
+        moments.push_back({profile.changes, run.list, run.numberToSave, run.removeDups, run.starts > starts});
+        if (profile.freezeAt < INT_MAX || profile.failAt >= 0) continue;
+        const auto where = ::testing::Message() << scenario.behaviour << ", step " << moments.size() - 1;
+        if (step.changes >= 0) {
+            EXPECT_EQ(profile.changes - moments.end()[-2].changes, step.changes) << where;
         }
-        moments.push_back({profile.changes, run.list, run.numberToSave, run.removeDups});
+        if (moments.back().started) {
+            EXPECT_EQ(run.list, AfterOrderlyExit(moments.end()[-2].list, run.numberToSave, run.removeDups)) << where;
+        }
     }
+    moments[0].numberToSave = moments[1].numberToSave, moments[0].removeDups = moments[1].removeDups;
     return moments;
 }
 
@@ -255,10 +267,12 @@ TEST(ClipJournal, AStartAfterAKillAtAnyMomentShowsWhatAnOrderlyExitThenWouldHave
             FakeProfileStore killed;
             killed.freezeAt = kill;
             Play(killed, scenario);
+            // Killed between two steps, the start has the settings of the one before; within a step,
+            // those of that step (a start's own).
             const std::size_t step = StepAt(moments, kill);
-            const Moment& at = moments[step];
-            const Texts expected =
-                AfterOrderlyExit(moments[kill < at.changes ? step - 1 : step].list, at.numberToSave, at.removeDups);
+            const Moment& held = moments[kill < moments[step].changes ? step - 1 : step];
+            const Moment& at = kill == held.changes ? held : moments[step];
+            const Texts expected = AfterOrderlyExit(held.list, at.numberToSave, at.removeDups);
             // Then starts killed in their turn after 0, 1, 2, ... changes, until one is not cut short.
             for (int startKill = 0;; ++startKill) {
                 FakeProfileStore profile;
@@ -283,42 +297,58 @@ TEST(ClipJournal, AStartAfterAKillAtAnyMomentShowsWhatAnOrderlyExitThenWouldHave
     }
 }
 
-TEST(ClipJournal, AFailedStoreChangeLeavesAListTheProgramHeldAtItOrLater) {
+TEST(ClipJournal, AFailedStoreChangeLosesNothingInASaveAndElseOnlyChangesUpToTheNextSave) {
     for (const Scenario& scenario : kScenarios) {
         FakeProfileStore whole;
         const int changes = Play(whole, scenario).back().changes;
         for (int failed = 0; failed < changes; ++failed) {
             FakeProfileStore profile;
             profile.failAt = failed;
-            const std::vector<Moment> moments = Play(profile, scenario);
-            const Moment& last = moments.back();
-            const Texts shown = Program(profile, last.numberToSave, last.removeDups).items.texts;
-            bool held = false;
-            for (std::size_t step = StepAt(moments, failed) - 1; step < moments.size(); ++step)
-                held = held || shown == AfterOrderlyExit(moments[step].list, last.numberToSave, last.removeDups);
-            EXPECT_TRUE(held) << scenario.behaviour << ", change " << failed << " failed";
+            std::vector<Moment> moments = Play(profile, scenario);
+            const std::size_t failing = StepAt(moments, failed);
+            moments.push_back(moments.back());  // and a last start
+            moments.back().list = Program(profile, moments.back().numberToSave, moments.back().removeDups).items.texts;
+            moments.back().started = true;
+            // Every start from then on shows the list just before it, or after a failed journal write
+            // one the program held at the failure or later.
+            for (std::size_t start = failing; start < moments.size(); ++start) {
+                if (!moments[start].started) continue;
+                const Moment& at = moments[start];
+                bool held = false;
+                for (std::size_t step = scenario.steps[failing - 1].saves ? start - 1 : failing - 1; step < start;
+                     ++step)
+                    held = held || at.list == AfterOrderlyExit(moments[step].list, at.numberToSave, at.removeDups);
+                EXPECT_TRUE(held) << scenario.behaviour << ", change " << failed << " failed, start " << start;
+            }
         }
     }
 }
 
 TEST(ClipJournal, ADamagedRecordIsPassedOverAndADamagedHeaderSetsTheJournalAside) {
-    // Over "s": "a", "b", "c" put on top, then item 2 deleted, in records 1 to 4 after the header.
+    // Over "s", "t": "", "a", "" put on top and saved (restores 1 and 2 put back the empties), then
+    // "b", "c" put on top and item 4 deleted (records 3 to 5).
     const struct {
         const char* damage;
         int record;
         std::function<void(std::u16string&)> damageRecord;
         Texts shown;
     } cases[] = {
-        {"an insert cut short", 2, [](std::u16string& value) { value.pop_back(); }, {u"c", u"a"}},
-        {"an insert's checksum changed", 1, [](std::u16string& value) { value[15] ^= 1; }, {u"c", u"b"}},
-        {"a delete's index changed", 4, [](std::u16string& value) { value.back() = u'3'; }, {u"c", u"b", u"a", u"s"}},
-        {"the header cut short", 0, [](std::u16string& value) { value.pop_back(); }, {u"s"}},
+        {"a restore cut short", 1, [](std::u16string& value) { value.pop_back(); }, {u"c", u"b", u"a", u"s", u"t"}},
+        {"an insert's checksum changed", 3, [](std::u16string& value) { value[15] ^= 1; }, {u"c", u"a", u"t"}},
+        {"a delete's index changed",
+         5,
+         [](std::u16string& value) { value.back() = u'0'; },
+         {u"c", u"b", u"a", u"s", u"t"}},
+        {"the header cut short", 0, [](std::u16string& value) { value.pop_back(); }, {u"a", u"s", u"t"}},
     };
     for (const auto& c : cases) {
         FakeProfileStore profile;
         profile.values[{u"Foreign Journal", u"00000000"}] = std::u16string(u"an older one");
         const auto older = Section(profile, u"Foreign Journal");
-        Play(profile, {"", {u"s"}, {Start(10, false), Edit(u"a"), Edit(u"b"), Edit(u"c"), Delete({2})}});
+        Play(profile,
+             {"",
+              {u"s", u"t"},
+              {Start(10, false), Edit(u""), Edit(u"a"), Edit(u""), SaveAll(), Edit(u"b"), Edit(u"c"), Delete({4})}});
         c.damageRecord(std::get<std::u16string>(
             profile.values.at({u"Journal", std::u16string(7, u'0') + char16_t(u'0' + c.record)})));
         const auto journal = Section(profile, u"Journal");
