@@ -1,31 +1,14 @@
-// The commands of the clip list, the Edit Text dialog, the menus, the system-menu clippings and
-// the layout, given to the real program as its controls and the platform give them.
+// The commands of the clip list, the Edit Text dialog, the menus and the system-menu clippings,
+// given to the real program as its controls and the platform give them.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
 #include "tests/wine/support/Harness.h"
-#include "ui/ControlLayout.h"
 #include "ui/resource.h"
 
 using namespace harness;
-
-namespace {
-bool IsAt(HWND control, const ControlPlacement& at) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect.left == at.x && rect.top == at.y && rect.right - rect.left == at.width &&
-           rect.bottom - rect.top == at.height;
-}
-
-PixelSize ClientOf(HWND window) {
-    RECT rect{};
-    GetClientRect(window, &rect);
-    return {rect.right, rect.bottom};
-}
-}  // namespace
 
 // One program restored to a size that shows a dozen items; MinimizeOnCopy on, RemoveDups off.
 class Commands : public ::testing::Test {
@@ -245,17 +228,5 @@ TEST_F(Commands, TheSystemMenuOffersItemsOneToTwentyAndEachEntryCopiesItsItem) {
         EXPECT_TRUE(program.Selection().empty());
         EXPECT_TRUE(IsIconic(program.Main()));
         Restore();
-    }
-}
-
-TEST_F(Commands, TheViewPlacesItsControlsForEachSizeOfTheWindow) {
-    const PixelSize button = ClientOf(program.Control(IDC_COPY));
-    for (const SIZE size : {SIZE{480, 400}, SIZE{761, 563}, SIZE{200, 300}, SIZE{160, 180}}) {
-        SetWindowPos(program.Main(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-        const ClipViewLayout layout = LayoutClipView(ClientOf(program.View()), button);
-        EXPECT_TRUE(IsAt(program.Control(IDC_COPY), layout.copyButton)) << size.cx;
-        EXPECT_TRUE(IsAt(program.Control(IDC_DELETE), layout.deleteButton)) << size.cx;
-        EXPECT_TRUE(IsAt(program.Control(IDC_EDIT), layout.editButton)) << size.cx;
-        EXPECT_TRUE(IsAt(program.List(), layout.clipList)) << size.cx;
     }
 }

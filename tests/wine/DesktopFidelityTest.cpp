@@ -1,5 +1,5 @@
-// How the program fits the real desktop: notifications that bring no clipboard change, both
-// numbers of the restore request, the form's scroll bars and profile values of every stored type.
+// How the program fits the real desktop: notifications that bring no clipboard change, text from
+// Unicode and X11 programs, both numbers of the restore request and profile values of every type.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +8,6 @@
 #include <iterator>
 
 #include "tests/wine/support/Harness.h"
-#include "ui/ControlLayout.h"
 #include "ui/resource.h"
 
 using namespace harness;
@@ -57,17 +56,6 @@ void CopyTextInNotepad(const std::u16string& text, const Viewer& viewer) {
     Settle();
 }
 
-// How far the form is scrolled along the bar, read from the controls: where the layout puts
-// the Copy button for the view's real size, less where the button really is.
-int FormPosition(const Program& program, int bar) {
-    RECT client{}, button{};
-    GetClientRect(program.View(), &client);
-    GetWindowRect(program.Control(IDC_COPY), &button);
-    MapWindowPoints(nullptr, program.View(), reinterpret_cast<POINT*>(&button), 2);
-    const ClipViewLayout layout =
-        LayoutClipView({client.right, client.bottom}, {button.right - button.left, button.bottom - button.top});
-    return bar == SB_HORZ ? layout.copyButton.x - button.left : layout.copyButton.y - button.top;
-}
 }  // namespace
 
 class Desktop : public ::testing::Test {
@@ -126,52 +114,6 @@ TEST_F(Desktop, EitherNumberOfTheRestoreRequestSentRestoresTheWindowAndAnswersZe
         EXPECT_EQ(SendMessageA(program.Main(), request, 0, 0), 0) << request;
         EXPECT_FALSE(IsIconic(program.Main())) << request;
     }
-}
-
-TEST_F(Desktop, TheFormScrollsByLinePageAndThumbSentAndReturnsWhenItFitsAgain) {
-    const HWND view = program.View();
-    const auto resize = [&](int width, int height) {
-        SetWindowPos(program.Main(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        Settle();
-    };
-    ShowWindow(program.Main(), SW_RESTORE);
-    resize(116, 100);  // the smallest window
-    ASSERT_EQ(GetWindowLongA(view, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL), WS_HSCROLL | WS_VSCROLL);
-    const struct {
-        UINT code;
-        int thumb;
-        // Whether the move from `before` to `after` is the one asked for; `last` is the
-        // furthest position seen so far.
-        bool (*expected)(int before, int after, int last);
-    } steps[] = {
-        {SB_LINEDOWN, 0, [](int b, int a, int) { return a > b; }},
-        {SB_PAGEDOWN, 0, [](int b, int a, int) { return a > b; }},
-        {SB_THUMBTRACK, 1, [](int, int a, int) { return a == 1; }},
-        {SB_THUMBPOSITION, 999, [](int, int a, int last) { return a >= last && a > 1; }},
-        {SB_LINEDOWN, 0, [](int b, int a, int) { return a == b; }},  // at the end
-        {SB_LINEUP, 0, [](int b, int a, int) { return a < b; }},
-        {SB_PAGEUP, 0, [](int b, int a, int) { return a < b; }},
-        {SB_THUMBTRACK, 999, [](int, int a, int last) { return a == last; }},
-    };
-    for (const int bar : {SB_HORZ, SB_VERT}) {
-        int last = 0;
-        for (const auto& step : steps) {
-            const int before = GetScrollPos(view, bar);
-            SendMessageA(view, bar == SB_HORZ ? WM_HSCROLL : WM_VSCROLL, MAKEWPARAM(step.code, step.thumb), 0);
-            const int after = GetScrollPos(view, bar);
-            EXPECT_TRUE(step.expected(before, after, last))
-                << "bar " << bar << ", request " << step.code << ": " << before << " -> " << after;
-            EXPECT_EQ(FormPosition(program, bar), after) << "the controls did not move with the form";
-            last = std::max(last, after);
-        }
-    }
-    resize(120, 100);  // the form still larger than the view: it stays scrolled
-    EXPECT_GT(FormPosition(program, SB_HORZ), 0);
-    EXPECT_GT(FormPosition(program, SB_VERT), 0);
-    resize(480, 400);
-    EXPECT_FALSE(GetWindowLongA(view, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
-    EXPECT_EQ(FormPosition(program, SB_HORZ), 0);
-    EXPECT_EQ(FormPosition(program, SB_VERT), 0);
 }
 
 TEST(DesktopProfile, ValuesOfEveryStoredTypeAreRead) {

@@ -84,29 +84,6 @@ TEST(Persistence, AListAnEightBitProgramSavedLoadsAndSavesAgainByteForByte) {
         EXPECT_EQ(ReadAnsi("LastClips", ("CLIP 0" + std::to_string(number)).c_str()), bytes[number]) << number;
 }
 
-TEST(Persistence, StoredSettingsTakeEffectAtTheStartAndAMinimisedCloseKeepsThePlace) {
-    QuietProfile();
-    const char* const sides[] = {"Left", "Top", "Right", "Bottom"};
-    const int stored[] = {40, 50, 440, 350};
-    for (int side = 0; side < 4; ++side) StoreInt("LastPosition", sides[side], stored[side]);
-    StoreInt("Configure", "AlwaysOnTop", 2);  // any value but 0 is on
-    StoreInt("Configure", "RemoveDups", 5);
-    Program program;
-    EXPECT_TRUE(IsTopmost(program.Main()));
-    bool alwaysOnTop = false, noDuplicates = true;
-    EXPECT_TRUE(program.Configure(
-        [&](HWND dialog) {
-            alwaysOnTop = IsDlgButtonChecked(dialog, IDC_ALWAYS_ON_TOP) == BST_CHECKED;
-            noDuplicates = IsDlgButtonChecked(dialog, IDC_NO_DUPLICATES) != BST_UNCHECKED;
-        },
-        IDCANCEL));
-    EXPECT_TRUE(alwaysOnTop);
-    EXPECT_FALSE(noDuplicates);  // shown as the check box takes a 5
-    ASSERT_TRUE(IsIconic(program.Main()));
-    EXPECT_TRUE(program.Close());
-    EXPECT_EQ(StoredRect(), (Ints{40, 50, 440, 350}));
-}
-
 TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkStoresAllSeven) {
     DeleteProfile();
     std::u16string number;

@@ -249,30 +249,29 @@ void CopyText(const std::string& bytes) { SetClipboard({Text(bytes)}); }
 
 void CopyUnicode(const std::u16string& text) { SetClipboard({Unicode(text)}); }
 
-std::optional<std::string> ClipboardText(UINT format) {
+namespace {
+// The whole block of the format on the clipboard.
+std::optional<std::string> ClipboardBlock(UINT format) {
     if (!OpenTheClipboard()) return std::nullopt;
-    std::optional<std::string> text;
+    std::optional<std::string> bytes;
     if (const HANDLE data = GetClipboardData(format)) {
-        const char* bytes = static_cast<const char*>(GlobalLock(data));
-        if (bytes) text = std::string(bytes, strnlen(bytes, GlobalSize(data)));
+        if (const char* locked = static_cast<const char*>(GlobalLock(data)))
+            bytes = std::string(locked, GlobalSize(data));
         GlobalUnlock(data);
     }
     CloseClipboard();
+    return bytes;
+}
+}  // namespace
+
+std::optional<std::string> ClipboardText(UINT format) {
+    std::optional<std::string> text = ClipboardBlock(format);
+    if (text) text->resize(strnlen(text->data(), text->size()));
     return text;
 }
 
 std::optional<std::u16string> ClipboardUnicode() {
-    const std::optional<std::string> bytes = [] {
-        if (!OpenTheClipboard()) return std::optional<std::string>();
-        std::optional<std::string> data;
-        if (const HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
-            const char* locked = static_cast<const char*>(GlobalLock(block));
-            if (locked) data = std::string(locked, GlobalSize(block));
-            GlobalUnlock(block);
-        }
-        CloseClipboard();
-        return data;
-    }();
+    const std::optional<std::string> bytes = ClipboardBlock(CF_UNICODETEXT);
     if (!bytes) return std::nullopt;
     return UnicodeOf(*bytes);
 }
