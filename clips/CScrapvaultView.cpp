@@ -30,10 +30,10 @@ constexpr UINT kNextViewerTimeoutMs = 2000;
 // The view's timer that tries a capture again while another program holds the clipboard.
 constexpr UINT_PTR kCaptureRetryTimer = 1;
 // The view's timer that rewrites the list in full a part at a time, and how much each tick does:
-// some 30 ms of registry writes under Wine, so the window keeps answering.
+// some 10 to 30 ms of registry writes under Wine, so the window keeps answering.
 constexpr UINT_PTR kCompactionTimer = 2;
 constexpr UINT kCompactionTickMs = 10;
-constexpr int kCompactionWritesPerTick = 1500;
+constexpr int kCompactionWritesPerTick = 500;
 constexpr int kCompactionCopiesPerTick = 4000;
 
 // One of the view's 0/1 flags, 1 for the object's lifetime: lowered again on every path out,
