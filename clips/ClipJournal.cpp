@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 #include <deque>
 #include <iterator>
 
@@ -27,11 +26,7 @@ constexpr char16_t kLastClipsOld[] = u"LastClips Old";
 constexpr std::int64_t kFormat = 1;
 constexpr int kFewestChangesForCompaction = 64;
 
-std::u16string RecordKey(std::size_t number) {
-    char key[24];
-    const int length = std::snprintf(key, sizeof key, "%08zu", number);
-    return std::u16string(key, key + length);  // ASCII: each byte is its character
-}
+std::u16string RecordKey(std::size_t number) { return clip_archive::NumberedKey(u"", number, 8); }
 
 // Continues the hash of a base with one more value, its length first so that "ab","c" and "a","bc"
 // differ. A base's hash covers its texts and then the value that follows them ("" for the ending

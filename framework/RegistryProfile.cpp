@@ -20,12 +20,12 @@ constexpr int kReadAttempts = 4;
 
 bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
 
-// The text in a value's data: UTF-16 for the string types, code-page bytes for the others.
-std::u16string TextOfValue(DWORD type, const std::string& data, std::size_t size) {
-    if (!IsStringType(type))
-        return FromCodePage(std::string_view(data.data(), std::min(size, std::strlen(data.data()))));
+// The text in a value's data, `size` bytes with a zero byte after them: UTF-16 for the string
+// types, code-page bytes for the others.
+std::u16string TextOfValue(DWORD type, const char* data, std::size_t size) {
+    if (!IsStringType(type)) return FromCodePage(std::string_view(data, std::min(size, std::strlen(data))));
     std::u16string text(size / sizeof(char16_t), u'\0');
-    std::memcpy(text.data(), data.data(), text.size() * sizeof(char16_t));
+    std::memcpy(text.data(), data, text.size() * sizeof(char16_t));
     text.resize(static_cast<std::size_t>(std::find(text.begin(), text.end(), u'\0') - text.begin()));
     return text;
 }
@@ -54,68 +54,75 @@ RegKey RegistryProfile::OpenSectionKey(const char16_t* section) {
     return key;
 }
 
-HKEY RegistryProfile::SectionKey(const char16_t* section, RegKey& opened) {
-    if (m_held && section != nullptr && m_heldName == section) return m_held.Get();
-    opened = OpenSectionKey(section);
-    return opened.Get();
+HKEY RegistryProfile::SectionKey(const char16_t* section) {
+    if (section == nullptr) return nullptr;
+    if (!m_section || m_sectionName != section) {
+        ForgetSection();
+        m_section = OpenSectionKey(section);
+        if (m_section) m_sectionName = section;
+    }
+    return m_section.Get();
 }
 
-void RegistryProfile::HoldSection(const char16_t* section) {
-    ReleaseSection();
-    m_held = OpenSectionKey(section);
-    if (m_held) m_heldName = section;
+void RegistryProfile::ForgetSection() {
+    m_section.Close();
+    m_sectionName.clear();
 }
 
-void RegistryProfile::ReleaseSection() {
-    m_held.Close();
-    m_heldName.clear();
+template <typename Operation>
+LONG RegistryProfile::OnSection(const char16_t* section, const Operation& operation) {
+    for (int attempt = 0;; ++attempt) {
+        const HKEY key = SectionKey(section);
+        if (key == nullptr) return ERROR_INVALID_HANDLE;
+        const LONG result = operation(key);
+        if (result != ERROR_KEY_DELETED || attempt > 0) return result;
+        ForgetSection();  // deleted by someone else since it was opened: reached, and created, anew
+    }
 }
 
 int RegistryProfile::GetInt(const char16_t* section, const char16_t* key, int defaultValue) {
-    RegKey opened;
-    const HKEY sectionKey = SectionKey(section, opened);
-    if (sectionKey == nullptr) return defaultValue;
-
     std::int32_t value = 0;
-    DWORD size = sizeof value;
+    DWORD size = 0;
     // Any value of exactly four bytes is the integer, whatever type it was stored as.
-    if (RegQueryValueExW(sectionKey, Wide(key), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
-            ERROR_SUCCESS ||
-        size != sizeof value)
-        return defaultValue;
-    return value;
+    const LONG result = OnSection(section, [&](HKEY sectionKey) {
+        size = sizeof value;
+        return RegQueryValueExW(sectionKey, Wide(key), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    });
+    return result == ERROR_SUCCESS && size == sizeof value ? value : defaultValue;
 }
 
 bool RegistryProfile::WriteInt(const char16_t* section, const char16_t* key, int value) {
-    RegKey opened;
-    const HKEY sectionKey = SectionKey(section, opened);
-    if (sectionKey == nullptr) return false;
     const std::int32_t stored = value;
-    return RegSetValueExW(sectionKey, Wide(key), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored), sizeof stored) ==
-           ERROR_SUCCESS;
+    return OnSection(section, [&](HKEY sectionKey) {
+               return RegSetValueExW(sectionKey, Wide(key), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&stored),
+                                     sizeof stored);
+           }) == ERROR_SUCCESS;
 }
 
 std::u16string RegistryProfile::GetString(const char16_t* section, const char16_t* key, const char16_t* defaultValue) {
     std::u16string fallback = defaultValue != nullptr ? defaultValue : u"";
-    RegKey opened;
-    const HKEY sectionKey = SectionKey(section, opened);
-    if (sectionKey == nullptr) return fallback;
-
-    // One read with a guessed size, then reads at the size the registry reports, so that a
-    // short text costs one call and a long one is still read whole. A zero stays past the data,
-    // so code-page bytes without one of their own still end.
-    std::string data(kFirstReadBytes + 1, '\0');
+    // One read into a buffer on the stack, then reads at the size the registry reports, so that a
+    // short text costs one call and no allocation but its own, and a long one is still read whole.
+    // A zero stays past the data, so code-page bytes without one of their own still end.
+    alignas(char16_t) char first[kFirstReadBytes + 1];
+    std::string more;
+    char* data = first;
+    std::size_t capacity = kFirstReadBytes;
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
         DWORD type = REG_NONE;
-        DWORD size = static_cast<DWORD>(data.size() - 1);
-        const LONG result =
-            RegQueryValueExW(sectionKey, Wide(key), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
+        DWORD size = 0;
+        const LONG result = OnSection(section, [&](HKEY sectionKey) {
+            size = static_cast<DWORD>(capacity);
+            return RegQueryValueExW(sectionKey, Wide(key), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+        });
         if (result == ERROR_MORE_DATA) {
-            data.assign(std::max<std::size_t>(size, data.size() * 2) + 1, '\0');
+            capacity = std::max<std::size_t>(size, capacity * 2);
+            more.assign(capacity + 1, '\0');
+            data = more.data();
             continue;
         }
         if (result != ERROR_SUCCESS) return fallback;
-        const std::size_t stored = std::min<std::size_t>(size, data.size() - 1);
+        const std::size_t stored = std::min<std::size_t>(size, capacity);
         data[stored] = '\0';
         return TextOfValue(type, data, stored);
     }
@@ -124,13 +131,13 @@ std::u16string RegistryProfile::GetString(const char16_t* section, const char16_
 
 bool RegistryProfile::WriteString(const char16_t* section, const char16_t* key, const char16_t* text) {
     if (key == nullptr) return DeleteSection(section);
-    RegKey opened;
-    const HKEY sectionKey = SectionKey(section, opened);
-    if (sectionKey == nullptr) return false;
-    if (text == nullptr) return RegDeleteValueW(sectionKey, Wide(key)) == ERROR_SUCCESS;
-    const DWORD bytes = static_cast<DWORD>((std::char_traits<char16_t>::length(text) + 1) * sizeof(char16_t));
-    return RegSetValueExW(sectionKey, Wide(key), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes) ==
-           ERROR_SUCCESS;
+    const DWORD bytes =
+        text ? static_cast<DWORD>((std::char_traits<char16_t>::length(text) + 1) * sizeof(char16_t)) : 0;
+    return OnSection(section, [&](HKEY sectionKey) {
+               return text
+                          ? RegSetValueExW(sectionKey, Wide(key), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes)
+                          : RegDeleteValueW(sectionKey, Wide(key));
+           }) == ERROR_SUCCESS;
 }
 
 bool RegistryProfile::HasSection(const char16_t* section) {
@@ -143,14 +150,14 @@ bool RegistryProfile::RenameSection(const char16_t* from, const char16_t* to) {
     static const auto renameKey = reinterpret_cast<RenameKey>(
         reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"advapi32.dll"), "RegRenameKey")));
     if (renameKey == nullptr || from == nullptr || to == nullptr || HasSection(to)) return false;
-    if (m_held && (m_heldName == from || m_heldName == to)) ReleaseSection();
+    ForgetSection();  // its handle would follow the key to its new name
     const HKEY application = ApplicationKey();
     return application && renameKey(application, Wide(from), Wide(to)) == ERROR_SUCCESS;
 }
 
 bool RegistryProfile::DeleteSection(const char16_t* section) {
     if (section == nullptr) return false;
-    if (m_held && m_heldName == section) ReleaseSection();
+    ForgetSection();
     const HKEY application = ApplicationKey();
     return application && RegDeleteKeyW(application, Wide(section)) == ERROR_SUCCESS;
 }

@@ -8,9 +8,10 @@
 // The profile in HKEY_CURRENT_USER\Software\<company>\<application>\<section>, through the W
 // functions.
 //
-// Every operation reaches its section anew, creating the key path when it is missing (a read
-// too), unless that section is held: then the one open section key is used. The application's key
-// stays open, and is opened anew should someone delete it meanwhile. Integers are
+// An operation reaches its section creating the key path when it is missing (a read too). The
+// application's key and the key of the section last reached stay open, so that a record written at
+// every change costs one call; either is opened anew should someone delete it meanwhile, and
+// holding a section adds nothing to that. Integers are
 // REG_DWORD values, texts REG_SZ values in UTF-16 with their terminating zero (the empty text is
 // a REG_SZ of one zero character). The registry keeps every REG_SZ in UTF-16 whichever function
 // wrote it, so a text an 8-bit program stored reads back exactly as that program would read it.
@@ -32,9 +33,6 @@ public:
     std::u16string GetString(const char16_t* section, const char16_t* key, const char16_t* defaultValue) override;
     bool WriteString(const char16_t* section, const char16_t* key, const char16_t* text) override;
 
-    void HoldSection(const char16_t* section) override;
-    void ReleaseSection() override;
-
     bool HasSection(const char16_t* section) override;
     // RegRenameKey (Windows Vista on): one step the registry never leaves half done.
     bool RenameSection(const char16_t* from, const char16_t* to) override;
@@ -44,13 +42,19 @@ private:
     // otherwise pay for opening the whole path each time.
     HKEY ApplicationKey();
     RegKey OpenSectionKey(const char16_t* section);
-    // The held key when section is the held one, else a freshly opened key kept in opened.
-    HKEY SectionKey(const char16_t* section, RegKey& opened);
+    // The section's key, kept open until another section is reached or this one is renamed or
+    // deleted here.
+    HKEY SectionKey(const char16_t* section);
+    void ForgetSection();
+    // operation(key) on the section's key, once more on a key opened anew should the kept one
+    // have been deleted meanwhile; its result, or ERROR_INVALID_HANDLE when the key cannot be had.
+    template <typename Operation>
+    LONG OnSection(const char16_t* section, const Operation& operation);
     bool DeleteSection(const char16_t* section);
 
     std::u16string m_company;
     std::u16string m_application;
-    std::u16string m_heldName;
-    RegKey m_held;
+    std::u16string m_sectionName;
+    RegKey m_section;
     RegKey m_applicationKey;
 };

@@ -17,8 +17,12 @@ namespace clip_archive {
 
 extern const char16_t kLastClipsSection[];  // "LastClips"
 
-// The key for clipping number n: "CLIP %02d".
+// The key for clipping number n (n >= 0): "CLIP %02d".
 std::u16string ClipKey(int number);
+
+// The prefix and then the number in decimal, with leading zeros to at least minDigits digits:
+// what "%0*u" prints, without the cost of a formatted print for every value of a save or a load.
+std::u16string NumberedKey(std::u16string_view prefix, std::uint64_t number, std::size_t minDigits);
 
 // Reads "CLIP 00", "CLIP 01", ... in order and hands each text to append, stopping at the first
 // missing or empty entry or after numberToSave entries (none at all when numberToSave <= 0).

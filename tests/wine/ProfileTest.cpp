@@ -132,6 +132,9 @@ TEST(Configure, OkAppliesTheCheckBoxesAtOnceAndCancelDropsThem) {
     EXPECT_TRUE(program.Configure(check));
     EXPECT_TRUE(IsTopmost(program.Main()));
     EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), 1);
+    DeleteProfile();  // by another program, while this one runs: the next OK stores all seven again
+    EXPECT_TRUE(program.Configure([](HWND) {}));
+    EXPECT_EQ(StoredSettings(), (Ints{10, 0, 1, 1, 1, 0, 0}));
     EXPECT_TRUE(Answer(
         u"Scrapvault", [](HWND box) { PostClick(box, IDYES); }, [&] { program.Close(); }))
         << "Confirm Exit, switched on, was not asked";
