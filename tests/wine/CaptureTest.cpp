@@ -1,7 +1,23 @@
 // Capture, the clipboard-viewer chain and the start-up: copies made by other threads reach the
-// program as other programs' copies do, and viewers of the test stand behind it in the chain.
+// program as other programs' copies do, and viewers of the test stand behind it in the chain. Then
+// how the program fits the real desktop: notifications that bring no clipboard change, text from
+// X11 programs, both numbers of the restore request and profile values of every type;
+// and a capture that fails, which costs only itself: no exception crosses a window procedure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <stdexcept>
+#include <utility>
+
+#include "app/CMainFrame.h"
+#include "app/CScrapvaultApp.h"
+#include "app/CScrapvaultDoc.h"
+#include "clips/CScrapvaultView.h"
+#include "framework/CSingleDocTemplate.h"
 #include "tests/wine/support/Harness.h"
 #include "ui/resource.h"
 
@@ -54,15 +70,6 @@ TEST_F(Capture, EachTextCopyBecomesItemZeroUnlessMarkedPrivateAndEveryCopyIsPass
     }
     EXPECT_TRUE(program.Selection().empty());
     EXPECT_EQ(program.Buttons(), "---");
-}
-
-TEST_F(Capture, WithRemoveDupsACopyReplacesOnlyItsNewestExactTwin) {
-    ASSERT_TRUE(program.SetOption(IDC_NO_DUPLICATES, true));
-    for (const char* text : {"hello", "hello world", "HELLO", "other", "hello", "hell", "other"}) CopyText(text);
-    for (const char16_t* text : {u"\u65E5\u672C", u"\u4E2D\u56FD", u"\U0001F44D", u"\U0001F44E", u"\u65E5\u672C"})
-        CopyUnicode(text);  // each "??" in the code page: told apart only by their characters
-    EXPECT_EQ(program.Clippings(), (Texts{u"\u65E5\u672C", u"\U0001F44E", u"\U0001F44D", u"\u4E2D\u56FD", u"other",
-                                          u"hell", u"hello", u"HELLO", u"hello world"}));
 }
 
 TEST_F(Capture, ACopyHeldOpenAfterwardsIsTakenOnceAsItStandsWhenLetGoWithinTwoSeconds) {
@@ -142,5 +149,154 @@ TEST(Startup, OfTwoStartsAtTheSameMomentOneGoesOnAndTheOtherWakesItAndEndsWithZe
         EXPECT_FALSE(IsIconic(window)) << round;  // woken from its minimised start
         PostMessageA(window, WM_CLOSE, 0, 0);
         EXPECT_TRUE(WaitUntil([&] { return survivor.ExitCode().has_value(); })) << round;
+    }
+}
+
+namespace {
+// Copies the text as an X11 program does, through xclip (which stays behind to serve it), and
+// waits for Wine's announcements of it to pass the program on to the viewer.
+void CopyTextInX11(const std::string& text, const Viewer& viewer) {
+    const std::string file = "/tmp/scrapvault-x11-copy-" + std::to_string(GetCurrentProcessId());
+    std::ofstream(WindowsPath(file), std::ios::binary) << text;
+    const int before = viewer.Notifications();
+    EXPECT_EQ(RunProcess("start.exe /unix /usr/bin/xclip -selection clipboard " + file), std::optional<DWORD>(0));
+    // Wine notices X11 copies about once a second, and may announce one more than once.
+    EXPECT_TRUE(WaitUntil([&] { return viewer.Notifications() > before; })) << "the X11 copy was not announced";
+    WaitUntil([] { return false; }, 1500);  // for any later announcement
+    DeleteFileA(WindowsPath(file).c_str());
+}
+
+// What an X11 program reads of the clipboard (xclip -o), as UTF-8; nothing when it read nothing.
+std::string ReadInX11() {
+    const std::string file = "/tmp/scrapvault-x11-read-" + std::to_string(GetCurrentProcessId());
+    DeleteFileA(WindowsPath(file).c_str());
+    RunProcess("start.exe /unix /bin/sh -c \"xclip -o -selection clipboard > " + file + ".part && mv " + file +
+               ".part " + file + "\"");
+    std::string text;
+    WaitUntil([&] { return GetFileAttributesA(WindowsPath(file).c_str()) != INVALID_FILE_ATTRIBUTES; }, 5000);
+    std::ifstream read(WindowsPath(file), std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(read), {});
+    read.close();
+    DeleteFileA(WindowsPath(file).c_str());
+    return text;
+}
+
+}  // namespace
+
+using Desktop = Capture;
+
+// And text beyond the code page, from X11 and back.
+TEST_F(Desktop, OnlyANotificationThatBringsAClipboardChangeIsCapturedAndX11TextComesAndGoesWhole) {
+    const std::u16string x11 = u"\u0141\u00F3d\u017A \u65E5\u672C \u0416 \U0001F44D end";
+    const std::string utf8 = u8"\u0141\u00F3d\u017A \u65E5\u672C \u0416 \U0001F44D end";
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        Texts expected;
+    } rows[] = {
+        {"a copy by a Windows program", [] { CopyText("windows copy"); }, {u"windows copy"}},
+        {"an X11 copy after the program's own copy",
+         [&] {
+             program.Select({0});
+             program.SendClick(IDC_COPY);
+             CopyTextInX11(utf8, viewer);
+         },
+         {x11, u"windows copy"}},
+        // As a viewer in front of the program passes on a notification that changed nothing, and
+        // as Wine announces an X11 copy again: the same sequence number.
+        {"a notification sent twice",
+         [&] {
+             SendMessageA(program.View(), WM_DRAWCLIPBOARD, 0, 0);
+             SendMessageA(program.View(), WM_DRAWCLIPBOARD, 0, 0);
+         },
+         {x11, u"windows copy"}},
+        {"the same text copied again", [&] { CopyUnicode(x11); }, {x11, x11, u"windows copy"}},
+    };
+    for (const auto& row : rows) {
+        row.act();
+        EXPECT_EQ(program.Clippings(), row.expected) << row.what;
+    }
+    CopyText("between");  // else X11 would read the text just copied
+    program.Select({1});
+    program.SendClick(IDC_COPY);
+    EXPECT_EQ(ReadInX11(), utf8);
+}
+
+TEST_F(Desktop, EitherNumberOfTheRestoreRequestSentRestoresTheWindowAndAnswersZero) {
+    for (const UINT request : {WM_USER + 0x3FF, 0x04FF}) {  // as the two kinds of starter send it
+        SendMessageA(program.Main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        ASSERT_TRUE(IsIconic(program.Main()));
+        EXPECT_EQ(SendMessageA(program.Main(), request, 0, 0), 0) << request;
+        EXPECT_FALSE(IsIconic(program.Main())) << request;
+    }
+}
+
+TEST(DesktopProfile, ValuesOfEveryStoredTypeAreRead) {
+    DeleteProfile();
+    const auto integer = [](std::int32_t value) { return std::string(reinterpret_cast<const char*>(&value), 4); };
+    const struct {
+        const char* section;
+        const char* name;
+        DWORD type;
+        std::string bytes;
+    } rows[] = {
+        // A number to save of 3 keeps the first-run dialog closed and loads three of the four clips.
+        {"Configure", "NumberToSave", REG_BINARY, integer(3)},
+        {"Configure", "ConfirmExit", REG_BINARY, integer(0)},
+        {"Configure", "AlwaysOnTop", REG_BINARY, integer(1)},
+        {"LastClips", "CLIP 00", REG_EXPAND_SZ, std::string("%PATH% \xE9\x80\0", 10)},  // as an 8-bit program wrote it
+        {"LastClips", "CLIP 01", REG_BINARY, std::string("binar\xE9\0tail", 11)},       // bytes in the code page
+        {"LastClips", "CLIP 02", REG_MULTI_SZ, std::string("multi\0second\0\0", 14)},
+        {"LastClips", "CLIP 03", REG_SZ, std::string("beyond the number\0", 18)},
+    };
+    for (const auto& row : rows) Store(row.section, row.name, row.type, row.bytes);
+    Program program;  // fails should the first-run Configure dialog open
+    EXPECT_EQ(program.Clippings(), (Texts{u"%PATH% \u00E9\u20AC", u"binar\u00E9", u"multi"}));
+    EXPECT_TRUE(GetWindowLongA(program.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(program.Close());  // fails should it ask to confirm the exit
+}
+
+namespace {
+// The program's view with a capture that fails once in the way the test chooses.
+class FailingCaptureView : public CScrapvaultView {
+public:
+    void AddClipping(const char16_t* text) override {
+        if (const auto fail = std::exchange(s_failNext, nullptr)) fail();
+        CScrapvaultView::AddClipping(text);
+    }
+    static inline void (*s_failNext)() = nullptr;
+};
+
+// The program's application object with that view in its frame.
+class FailingCaptureApp : public CScrapvaultApp {
+public:
+    BOOL InitInstance() override {
+        AddDocTemplate(CSingleDocTemplate::For<CScrapvaultDoc, CMainFrame, FailingCaptureView>(IDR_MAINFRAME));
+        SetRegistryKey(u"QUORVEX");
+        OnFileNew();
+        return TRUE;
+    }
+};
+}  // namespace
+
+TEST(ExceptionBoundary, AFailedCaptureIsDroppedAndTheNextOneIsTaken) {
+    const struct {
+        void (*fail)();
+        bool passedOn;  // an allocation failure is the capture's own: the chain still hears of it
+                        // (any other exception is only stopped at the window procedure)
+    } rows[] = {{[] { throw std::bad_alloc(); }, true}, {[] { throw std::runtime_error("failed"); }, false}};
+    for (const auto& row : rows) {
+        QuietProfile();
+        Viewer viewer;  // behind the program in the chain
+        Program program(std::make_unique<FailingCaptureApp>());
+        const int notified = viewer.Notifications();
+        FailingCaptureView::s_failNext = row.fail;
+        CopyText("lost");
+        if (row.passedOn) {
+            EXPECT_TRUE(WaitUntil([&] { return viewer.Notifications() > notified; }, 1000));
+        }
+        EXPECT_EQ(program.Clippings(), Texts{});
+        CopyText("kept");
+        EXPECT_EQ(program.Clippings(), Texts{u"kept"});
     }
 }

@@ -46,10 +46,7 @@ void StartFromLogOnCommand() {
     ASSERT_EQ(RunProcess("cmd /c start \"\" " + UserValue("Run", "Scrapvault")), 0u);
     ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(RunningProgram()); }));  // shown once it has started
 }
-void Copy(const char* text) {  // by another program, captured by the running one
-    CopyText(text);
-    ASSERT_TRUE(WaitUntil([&] { return Listed().rfind("[" + std::string(text) + "]", 0) == 0; }));
-}
+void Copy(const char* text) { CopyListed(RunningProgram(), Widen(text)); }
 void UninstallRemovingProfile() {
     ASSERT_EQ(RunProcess(UserValue("Uninstall\\Scrapvault", "UninstallString")), 0u);
     HWND box = nullptr;

@@ -106,16 +106,9 @@ std::string EveryByte() {
 }
 
 std::u16string FromWindows1252(const std::string& bytes) {
-    // The code page's characters for 0x80 to 0x9F; the rest of the bytes are their own code points.
-    static const char16_t high[32] = {0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x2C6,  0x2030, 0x160,  0x2039, 0x152,  0x8D,   0x17D,  0x8F,
-                                      0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
-    std::u16string text;
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        text += byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t{byte};
-    }
+    std::u16string text(bytes.size(), u'\0');
+    text.resize(static_cast<std::size_t>(MultiByteToWideChar(1252, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                             Wide(text.data()), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -162,15 +155,21 @@ std::optional<int> ReadInt(const char* section, const char* name) {
     return number;
 }
 
+std::string ClipName(std::size_t number) { return (number < 10 ? "CLIP 0" : "CLIP ") + std::to_string(number); }
+
 Texts SavedClippings(int count) {
     Texts texts;
     for (int number = 0; number < count; ++number) {
-        char key[24];
-        std::snprintf(key, sizeof key, "CLIP %02d", number);
-        const Stored value = Read("LastClips", key);
+        const Stored value = Read("LastClips", ClipName(number).c_str());
         texts.push_back(value.type == REG_SZ ? UnicodeOf(value.bytes) : u"<none>");
     }
     return texts;
+}
+
+void StoreClippings(const Texts& texts) {
+    for (std::size_t number = 0; number <= texts.size(); ++number)
+        Store("LastClips", ClipName(number).c_str(), REG_SZ,
+              InCodePage(number < texts.size() ? texts[number] : u"") + '\0');
 }
 
 std::optional<std::string> ReadAnsi(const char* section, const char* name) {
@@ -419,17 +418,8 @@ Program::~Program() {
     WaitUntil([] { return true; });  // what the end left behind, WM_QUIT included
 }
 
-HWND Program::View() const { return GetDlgItem(m_main, AFX_IDW_PANE_FIRST); }
 HWND Program::Control(int id) const { return GetDlgItem(View(), id); }
 HWND Program::List() const { return Control(IDC_CLIP_LIST); }
-
-Texts Program::Clippings() const {
-    Texts texts;
-    CListBox list;
-    list.Attach(List());
-    for (int i = 0; i < list.GetCount(); ++i) texts.push_back(list.GetText(i).str());
-    return texts;
-}
 
 std::vector<int> Program::Selection() const {
     CListBox list;
@@ -533,20 +523,27 @@ std::string WindowsPath(const std::string& path) {
 
 HWND RunningProgram() { return FindWindowW(L"FrameworkFrame", L"Scrapvault"); }
 
+HWND ViewOf(HWND main) { return GetDlgItem(main, AFX_IDW_PANE_FIRST); }
+
 Texts ListedBy(HWND main) {
     CListBox list;
-    list.Attach(GetDlgItem(GetDlgItem(main, AFX_IDW_PANE_FIRST), IDC_CLIP_LIST));
+    list.Attach(GetDlgItem(ViewOf(main), IDC_CLIP_LIST));
     Texts texts;
     for (int item = 0; item < list.GetCount(); ++item) texts.push_back(list.GetText(item).str());
     return texts;
+}
+
+void CopyListed(HWND main, const std::u16string& text) {
+    CopyUnicode(text);
+    CListBox list;
+    list.Attach(GetDlgItem(ViewOf(main), IDC_CLIP_LIST));
+    ASSERT_TRUE(WaitUntil([&] { return list.GetCount() > 0 && list.GetText(0).str() == text; })) << InCodePage(text);
 }
 
 ProgramProcess::ProgramProcess() {
     m_process.Resume();
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(m_main = RunningProgram()); })) << "the program did not start";
 }
-
-HWND ProgramProcess::View() const { return GetDlgItem(m_main, AFX_IDW_PANE_FIRST); }
 
 void ProgramProcess::Press(int buttonId, const std::vector<int>& selection, const char16_t* caption,
                            const std::function<void(HWND)>& answer) const {

@@ -43,8 +43,11 @@ struct QuietStart {  // as a fixture's first member
 void Store(const char* section, const char* name, DWORD type, const std::string& bytes);
 void StoreInt(const char* section, const char* name, int value);
 std::optional<int> ReadInt(const char* section, const char* name);
+std::string ClipName(std::size_t number);  // "CLIP 00", "CLIP 01", ...
 // CLIP 00 to CLIP <count - 1> as texts; "<none>" for a missing entry or one that is no text.
 Texts SavedClippings(int count);
+// The texts, in the code page, and the ending entry, as a version that keeps no journal saves them.
+void StoreClippings(const Texts& texts);
 // A text value as an 8-bit program reads it (RegQueryValueExA); nothing when it is missing.
 std::optional<std::string> ReadAnsi(const char* section, const char* name);
 
@@ -101,6 +104,12 @@ bool Answer(const char16_t* caption, const std::function<void(HWND)>& answer, co
 void PostClick(HWND dialog, int buttonId);
 std::u16string TextOf(HWND window);
 
+// ---- The program's window, in this process or another ----
+HWND ViewOf(HWND main);
+Texts ListedBy(HWND main);  // its clippings, read as another program reads them
+// A copy by another program (CopyUnicode), once the program lists it at the top.
+void CopyListed(HWND main, const std::u16string& text);
+
 // ---- The program, in this process ----
 // A dialog or message box nobody answers is closed after three seconds, failing the test.
 class Program {
@@ -117,10 +126,10 @@ public:
     Program& operator=(const Program&) = delete;
 
     HWND Main() const { return m_main; }
-    HWND View() const;
+    HWND View() const { return ViewOf(m_main); }
     HWND Control(int id) const;
     HWND List() const;
-    Texts Clippings() const;
+    Texts Clippings() const { return ListedBy(m_main); }
     std::vector<int> Selection() const;
     // One letter per enabled button of Copy, Delete, Edit ("CDE"), '-' for a disabled one.
     std::string Buttons() const;
@@ -169,15 +178,14 @@ private:
 };
 
 // ---- The program as a process of its own ----
-HWND RunningProgram();      // the main window of the scrapvault.exe that runs, or null
-Texts ListedBy(HWND main);  // its clippings, read as another program reads them
+HWND RunningProgram();  // the main window of the scrapvault.exe that runs, or null
 
 // scrapvault.exe started as the user starts it, once its window is shown with its clippings.
 class ProgramProcess {
 public:
     ProgramProcess();
     HWND Main() const { return m_main; }
-    HWND View() const;
+    HWND View() const { return ViewOf(m_main); }
     Texts Clippings() const { return ListedBy(m_main); }
     // BN_CLICKED posted as the button posts it, for the items selected; a modal window it opens is
     // answered by answer(window), found by its caption.
