@@ -323,38 +323,3 @@ TEST(ClipJournal, AFailedStoreChangeLosesNothingInASaveAndElseOnlyChangesUpToThe
         }
     }
 }
-
-TEST(ClipJournal, ADamagedRecordIsPassedOverAndADamagedHeaderSetsTheJournalAside) {
-    // Over "s", "t": "", "a", "" put on top and saved (restores 1 and 2 put back the empties), then
-    // "b", "c" put on top and item 4 deleted (records 3 to 5).
-    const struct {
-        const char* damage;
-        int record;
-        std::function<void(std::u16string&)> damageRecord;
-        Texts shown;
-    } cases[] = {
-        {"a restore cut short", 1, [](std::u16string& value) { value.pop_back(); }, {u"c", u"b", u"a", u"s", u"t"}},
-        {"an insert's checksum changed", 3, [](std::u16string& value) { value[15] ^= 1; }, {u"c", u"a", u"t"}},
-        {"the header cut short", 0, [](std::u16string& value) { value.pop_back(); }, {u"a", u"s", u"t"}},
-    };
-    for (const auto& c : cases) {
-        FakeProfileStore profile;
-        profile.values[{u"Foreign Journal", u"00000000"}] = std::u16string(u"an older one");
-        const auto older = Section(profile, u"Foreign Journal");
-        Play(profile,
-             {"",
-              {u"s", u"t"},
-              {Start(10, false), Edit(u""), Edit(u"a"), Edit(u""), SaveAll(), Edit(u"b"), Edit(u"c"), Delete({4})}});
-        c.damageRecord(std::get<std::u16string>(
-            profile.values.at({u"Journal", std::u16string(7, u'0') + char16_t(u'0' + c.record)})));
-        const auto journal = Section(profile, u"Journal");
-
-        Program start(profile, 10, false);
-        EXPECT_EQ(start.items.texts, c.shown) << c.damage;
-        EXPECT_EQ(Section(profile, u"Foreign Journal"), c.record == 0 ? journal : older) << c.damage;
-        start.list.InsertAtTop(u"z");
-        Texts next = c.shown;
-        next.insert(next.begin(), u"z");
-        EXPECT_EQ(Program(profile, 10, false).items.texts, next) << c.damage;
-    }
-}

@@ -102,6 +102,7 @@ TEST(Kill, AJournalDamagedOrOfAnotherListIsNotAppliedAndTheNextCopyIsKept) {
         {"a damaged record",  // the first of the two: the copy of "c"
          [] { Store("Journal", "00000001", REG_SZ, std::string("not a record", 13)); },
          {u"d", u"a", u"b"}},
+        {"a damaged header", [] { Store("Journal", "00000000", REG_SZ, std::string("H,1", 4)); }, {u"a", u"b"}},
         {"a list saved by a version that keeps no journal",
          [] {
              StoreClippings({u"x", u"y"});
