@@ -219,8 +219,6 @@ TEST_F(Commands, TheSystemMenuOffersItemsOneToTwentyAndEachEntryCopiesItsItem) {
     Fill(many);
     const Texts offered = entries();
     ASSERT_EQ(offered.size(), 21u);
-    EXPECT_EQ(offered[1], u"1:ab||cd");
-    EXPECT_EQ(offered[2], u"2:123456789|");
     EXPECT_EQ(offered[20], u"20:item 20");
     for (const UINT id : {2u, 20u}) {
         SendMessageA(program.Main(), WM_SYSCOMMAND, id, 0);
