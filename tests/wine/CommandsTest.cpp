@@ -31,25 +31,26 @@ protected:
     Program program;
 };
 
-TEST_F(Commands, CopyPutsTheSelectionTopDownOnTheClipboardAloneWaitingAMomentForItAndMinimises) {
+TEST_F(Commands, CopyByButtonDoubleClickOrEnterPutsTheSelectionTopDownOnTheClipboardWaitingAMomentAndMinimises) {
     const std::u16string megabyte = Megabyte(u"m\u00E9\u65E5\U0001F44D");
     const struct {
         Texts list;
         std::vector<int> selection;
         std::optional<std::u16string> copied;  // nothing: another program's content stays
-        bool doubleClick = false;              // on the list, instead of the Copy button
+        UINT asked = IDC_COPY;                 // the Copy button, a double click (LBN_DBLCLK) or Enter in the list
         DWORD heldMs = 0;                      // another program holds the clipboard this long
     } cases[] = {
         {{u"zero", u"one", u"two", u"three"}, {0, 2}, u"zerotwo"},
-        {{u"x", u"y", u"z"}, {1, 2}, u"yz", true},
+        {{u"x", u"y", u"z"}, {1, 2}, u"yz", LBN_DBLCLK},
+        {{u"x", u"y", u"z"}, {0}, u"x", VK_RETURN},
         {{u"line one\r\n", u"caf\u00E9 \u20AC", u"", u"tail"}, {0, 1, 2, 3}, u"line one\r\ncaf\u00E9 \u20ACtail"},
         {{u"\u65E5\u672C", u"\u0141\u00F3d\u017A", u"\U0001F44D"},
          {0, 1, 2},
          u"\u65E5\u672C\u0141\u00F3d\u017A\U0001F44D"},
         {{u"before", u"", u"kept", u""}, {1, 3}, u""},
         {{megabyte, u"a", u"b"}, {0, 2}, megabyte + u"b"},
-        {{u"a", u"b"}, {0, 1}, u"ab", false, 250},
-        {{u"a", u"b"}, {0, 1}, std::nullopt, false, 1000},
+        {{u"a", u"b"}, {0, 1}, u"ab", IDC_COPY, 250},
+        {{u"a", u"b"}, {0, 1}, std::nullopt, IDC_COPY, 1000},
     };
     SetClipboard({Unicode(u"both"), Text("both")});
     const std::vector<UINT> bothTexts = ClipboardFormats();
@@ -66,8 +67,10 @@ TEST_F(Commands, CopyPutsTheSelectionTopDownOnTheClipboardAloneWaitingAMomentFor
             CloseClipboard();
         });
         ASSERT_TRUE(WaitUntil([&] { return held || !c.heldMs; }));
-        if (c.doubleClick)
+        if (c.asked == LBN_DBLCLK)
             SendMessageA(program.View(), WM_COMMAND, MAKEWPARAM(IDC_CLIP_LIST, LBN_DBLCLK), LPARAM(program.List()));
+        else if (c.asked == VK_RETURN)
+            program.PostKey(program.List(), VK_RETURN);
         else
             program.SendClick(IDC_COPY);
         holder.join();
@@ -109,16 +112,6 @@ TEST_F(Commands, DeleteByButtonOrKeyRemovesExactlyTheSelectedItems) {
         EXPECT_EQ(program.Clippings(), c.left) << c.key << " " << c.modifier;
         EXPECT_EQ(program.Buttons(), c.left != six || c.selection.empty() ? "---" : "CDE");
     }
-}
-
-TEST_F(Commands, EnterInTheListPressesCopyWhileCopyIsEnabled) {
-    Fill({u"a", u"b"});
-    SendMessageA(program.List(), LB_SETSEL, TRUE, 1);  // selected without telling the view: Copy stays disabled
-    program.PostKey(program.List(), VK_RETURN);
-    EXPECT_EQ(ClipboardText(), "a");
-    program.Select({1});
-    program.PostKey(program.List(), VK_RETURN);
-    EXPECT_EQ(ClipboardText(), "b");
 }
 
 TEST_F(Commands, ClearAllAsksAndEmptiesTheListOnlyOnYes) {
