@@ -1,5 +1,4 @@
-// The clip list's journal: its records, and the list a start shows after a kill or a failed write
-// at any moment, against an in-memory profile.
+// The clip list's journal: its records, and what a start shows after a kill or failed write at any moment.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -71,15 +70,12 @@ void WriteClippingsAsBefore(FakeProfileStore& profile, const Texts& texts) {
             number < texts.size() ? texts[number] : std::u16string();
 }
 // Whether "LastClips" holds "CLIP 00", "CLIP 01", ... and the empty ending entry, and nothing else.
-bool OnlyClippings(const FakeProfileStore& profile) {
+// That is, what writing the clippings it loads as before would leave, unless it is empty.
+bool OnlyClippings(FakeProfileStore& profile) {
+    FakeProfileStore rewritten;
+    WriteClippingsAsBefore(rewritten, PlainLoad(profile, INT32_MAX));
     const auto clippings = Section(profile, u"LastClips");
-    for (std::size_t number = 0; number < clippings.size(); ++number) {
-        const auto found = clippings.find(ClipKey(static_cast<int>(number)));
-        if (found == clippings.end() ||
-            std::get<std::u16string>(found->second).empty() != (number + 1 == clippings.size()))
-            return false;
-    }
-    return true;
+    return clippings.empty() || clippings == Section(rewritten, u"LastClips");
 }
 
 struct Session {
@@ -101,9 +97,8 @@ struct Step {
 Step Start(std::int32_t numberToSave, bool removeDups, int changes = -1) {
     return {[=](Session& run) {
                 run.program.reset();
-                run.numberToSave = numberToSave, run.removeDups = removeDups;
+                run.numberToSave = numberToSave, run.removeDups = removeDups, ++run.starts;
                 run.program = std::make_unique<Program>(run.profile, numberToSave, removeDups);
-                ++run.starts;
             },
             changes};
 }
@@ -267,18 +262,17 @@ TEST(ClipJournal, AStartAfterAKillAtAnyMomentShowsWhatAnOrderlyExitThenWouldHave
             FakeProfileStore killed;
             killed.freezeAt = kill;
             Play(killed, scenario);
-            // Killed between two steps, the start has the settings of the one before; within a step,
-            // those of that step (a start's own).
+            // Killed between two steps, the start has the settings of the one before; within one, its own.
             const std::size_t step = StepAt(moments, kill);
             const Moment& held = moments[kill < moments[step].changes ? step - 1 : step];
             const Moment& at = kill == held.changes ? held : moments[step];
             const Texts expected = AfterOrderlyExit(held.list, at.numberToSave, at.removeDups);
             // Then starts killed in their turn after 0, 1, 2, ... changes, until one is not cut short.
-            for (int startKill = 0;; ++startKill) {
+            for (int startKill = 0, cutShort = true; cutShort; ++startKill) {
                 FakeProfileStore profile;
                 profile.values = killed.values, profile.sections = killed.sections, profile.freezeAt = startKill;
                 Program{profile, at.numberToSave, at.removeDups};
-                const bool cutShort = profile.changes > startKill;
+                cutShort = profile.changes > startKill;
                 profile.freezeAt = INT_MAX;
                 Program start(profile, at.numberToSave, at.removeDups);
                 const auto where = ::testing::Message() << scenario.behaviour << ", killed before change " << kill
@@ -291,7 +285,6 @@ TEST(ClipJournal, AStartAfterAKillAtAnyMomentShowsWhatAnOrderlyExitThenWouldHave
                 EXPECT_EQ(Program(profile, at.numberToSave, at.removeDups).items.texts,
                           AfterOrderlyExit(start.items.texts, at.numberToSave, at.removeDups))
                     << where;
-                if (!cutShort) break;
             }
         }
     }

@@ -13,8 +13,7 @@ namespace {
 struct FakeItems final : ClipListItems {
     std::vector<std::u16string> items;
     std::vector<std::string> batches;
-    bool refuseInserts = false;
-    bool failReads = false;
+    bool refuseInserts = false, failReads = false;
 
     int Count() const override { return static_cast<int>(items.size()); }
     std::u16string TextAt(int index) const override {
@@ -22,15 +21,10 @@ struct FakeItems final : ClipListItems {
         return index >= 0 && index < Count() ? items[index] : std::u16string();
     }
     bool InsertAt(int index, const char16_t* text) override {
-        if (refuseInserts) return false;
-        items.insert(items.begin() + index, text);
-        return true;
+        return !refuseInserts && (items.insert(items.begin() + index, text), true);
     }
     bool Append(const char16_t* text) override { return InsertAt(Count(), text); }
-    bool DeleteAt(int index) override {
-        items.erase(items.begin() + index);
-        return true;
-    }
+    bool DeleteAt(int index) override { return items.erase(items.begin() + index), true; }
     void Clear() override { items.clear(); }
     void BeginBatch(int expectedItems) override { batches.push_back("begin " + std::to_string(expectedItems)); }
     void EndBatch() override { batches.push_back("end"); }
@@ -40,7 +34,7 @@ using Texts = std::vector<std::u16string>;
 
 std::u16string Number(int number) {
     const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
+    return {digits.begin(), digits.end()};
 }
 struct Told final : ClipListObserver {
     Texts told;
@@ -72,9 +66,7 @@ Action Clear() {
 // The action while the control refuses every insert.
 Action Refused(Action action) {
     return [action](ClipList& list, FakeItems& items) {
-        items.refuseInserts = true;
-        action(list, items);
-        items.refuseInserts = false;
+        items.refuseInserts = true, action(list, items), items.refuseInserts = false;
     };
 }
 // The action while no item can be read back for want of memory: it fails and changes nothing.
@@ -119,11 +111,7 @@ const struct {
      {Refused(Capture(u"new")), Capture(u"b")},
      {u"b", u"a"},
      {u"+b 1"}},
-    {"a refused insert still tells of the duplicate it removed",
-     {u"a", u"b"},
-     {Refused(Capture(u"b"))},
-     {u"a"},
-     {u"-1"}},
+    {"a refused insert still tells of the duplicate removed", {u"a", u"b"}, {Refused(Capture(u"b"))}, {u"a"}, {u"-1"}},
     {"texts that differ only beyond the code page are two",
      {u"\u65E5\u672C", u"\U0001F44D"},
      {Capture(u"\u4E2D\u56FD"), Capture(u"\U0001F44E")},
@@ -155,11 +143,9 @@ TEST(ClipList, EveryChangeKeepsTheDuplicateRuleAndIsToldAsMade) {
 TEST(ClipList, ABatchIsClosedEvenWhenItsSourceFails) {
     FakeItems items;
     ClipList list(items);
-    const auto failingLoad = [](const auto& append) {
-        append(u"one");
-        throw std::runtime_error("read failed");
-    };
-    EXPECT_THROW(list.AppendBatch(7, failingLoad), std::runtime_error);
+    EXPECT_THROW(
+        list.AppendBatch(7, [](const auto& append) { append(u"one"), throw std::runtime_error("read failed"); }),
+        std::runtime_error);
     EXPECT_EQ(items.batches, (std::vector<std::string>{"begin 7", "end"}));
     list.InsertAtTop(u"one", true);
     EXPECT_EQ(items.items, Texts{u"one"});
