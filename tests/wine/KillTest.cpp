@@ -96,26 +96,29 @@ TEST(Kill, ASaveCutShortAtAnyPointLosesNoClipping) {
 TEST(Kill, AJournalDamagedOrOfAnotherListIsNotAppliedAndTheNextCopyIsKept) {
     const struct {
         const char* what;
-        std::function<void()> spoil;  // after a run that copied "c" and "d" was killed
+        std::function<void()> spoil;  // after a run that copied "x", then "b" again, was killed
         Texts shown;
     } rows[] = {
-        {"a damaged record",  // the first of the two: the copy of "c"
+        // The copy of "x": the list of the next record, "b" put on top in place of item 2, is then
+        // not the one it was made on, and the record is passed over.
+        {"a damaged record",
          [] { Store("Journal", "00000001", REG_SZ, std::string("not a record", 13)); },
-         {u"d", u"a", u"b"}},
-        {"a damaged header", [] { Store("Journal", "00000000", REG_SZ, std::string("H,1", 4)); }, {u"a", u"b"}},
+         {u"a", u"b", u"c"}},
+        {"a damaged header", [] { Store("Journal", "00000000", REG_SZ, std::string("H,1", 4)); }, {u"a", u"b", u"c"}},
         {"a list saved by a version that keeps no journal",
          [] {
-             StoreClippings({u"x", u"y"});
+             StoreClippings({u"y", u"z"});
          },
-         {u"x", u"y"}},
+         {u"y", u"z"}},
     };
     for (const auto& row : rows) {
         QuietProfile();
-        StoreClippings({u"a", u"b"});
+        StoreInt("Configure", "RemoveDups", 1);
+        StoreClippings({u"a", u"b", u"c"});
         {
             const ProgramProcess program;
-            CopyListed(program.Main(), u"c");
-            CopyListed(program.Main(), u"d");
+            CopyListed(program.Main(), u"x");
+            CopyListed(program.Main(), u"b");
             program.Kill();
         }
         row.spoil();
