@@ -159,7 +159,8 @@ void ClipJournal::Append(const MakeRecord& makeRecord) {
         ++m_changes;
         if (m_split) m_split->journal.push_back(value);
         if (m_unjournaled) return;
-        if (Write(m_journal, RecordKey(m_nextRecord), value))
+        // Into the journal as it stands: one begun anew, its header gone, would be set aside.
+        if (m_profile.WriteExisting(m_journal, RecordKey(m_nextRecord).c_str(), value.c_str()))
             ++m_nextRecord;
         else
             m_unjournaled = true;

@@ -23,6 +23,13 @@ public:
     // A null key removes the whole section, a null text removes the one value.
     virtual bool WriteString(const char16_t* section, const char16_t* key, const char16_t* text) = 0;
 
+    // Writes the text only into a section that exists; false, writing nothing, when it does not
+    // (removed by someone else since it was written, say), so that what belongs to the values
+    // already there never lands in a section begun anew.
+    virtual bool WriteExisting(const char16_t* section, const char16_t* key, const char16_t* text) {
+        return HasSection(section) && WriteString(section, key, text);
+    }
+
     // Whether the section exists; never creates it (a back end may create a section that a read
     // or a write names, so ask this before reading a section that may be missing).
     virtual bool HasSection(const char16_t* section) = 0;

@@ -140,6 +140,18 @@ bool RegistryProfile::WriteString(const char16_t* section, const char16_t* key, 
            }) == ERROR_SUCCESS;
 }
 
+bool RegistryProfile::WriteExisting(const char16_t* section, const char16_t* key, const char16_t* text) {
+    if (section == nullptr || text == nullptr) return false;
+    if (m_section && m_sectionName == section) {
+        const DWORD bytes = static_cast<DWORD>((std::char_traits<char16_t>::length(text) + 1) * sizeof(char16_t));
+        const LONG result =
+            RegSetValueExW(m_section.Get(), Wide(key), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes);
+        if (result != ERROR_KEY_DELETED) return result == ERROR_SUCCESS;
+        ForgetSection();  // the section is gone: the check below refuses the write
+    }
+    return HasSection(section) && WriteString(section, key, text);
+}
+
 bool RegistryProfile::HasSection(const char16_t* section) {
     if (section == nullptr) return false;
     return RegKey::Open(ApplicationKey(), Wide(section), KEY_READ) ? true : false;

@@ -33,6 +33,8 @@ public:
     std::u16string GetString(const char16_t* section, const char16_t* key, const char16_t* defaultValue) override;
     bool WriteString(const char16_t* section, const char16_t* key, const char16_t* text) override;
 
+    // Through the key kept open while it stands: one call for a record written at every change.
+    bool WriteExisting(const char16_t* section, const char16_t* key, const char16_t* text) override;
     bool HasSection(const char16_t* section) override;
     // RegRenameKey (Windows Vista on): one step the registry never leaves half done.
     bool RenameSection(const char16_t* from, const char16_t* to) override;

@@ -56,6 +56,13 @@ TEST(Kill, EachChangeIsKeptThoughTheRunIsKilledRightAfterItAndKillsInARowLoseNot
          },
          {}},
         {"a copy after the clear", [](auto& p) { CopyListed(p.Main(), u"after"); }, {u"after"}},
+        {"a copy after another program deleted the profile: the list is saved anew",
+         [](auto& p) {
+             QuietProfile();
+             CopyListed(p.Main(), u"kept");
+             EXPECT_TRUE(WaitUntil([] { return SavedClippings(2) == Texts{u"kept", u"after"}; }));
+         },
+         {u"kept", u"after"}},
     };
     Texts before;
     for (const auto& row : rows) {
