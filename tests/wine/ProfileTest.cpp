@@ -74,7 +74,7 @@ TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
     EXPECT_EQ(StoredRect(), placed);
 }
 
-TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkStoresAllSeven) {
+TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkAppliesAndStoresAllSevenAsTypedAndCancelDropsThem) {
     DeleteProfile();
     std::u16string number;
     std::vector<bool> checked;
@@ -88,18 +88,13 @@ TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkStoresAllSeven) {
     EXPECT_EQ(number, u"10");
     EXPECT_EQ(checked, (std::vector<bool>{false, false, true, true, false, false}));
     EXPECT_EQ(StoredSettings(), (Ints{10, 0, 0, 1, 1, 0, 0}));
-}
-
-TEST(Configure, OkAppliesTheCheckBoxesAndTheNumberAsTypedAtOnceAndCancelDropsThem) {
-    QuietProfile();
-    Program program;
     const auto check = [](HWND dialog) {
         CheckDlgButton(dialog, IDC_ALWAYS_ON_TOP, BST_CHECKED);
         CheckDlgButton(dialog, IDC_CONFIRM_EXIT, BST_CHECKED);
     };
     EXPECT_TRUE(program.Configure(check, IDCANCEL));
     EXPECT_FALSE(IsTopmost(program.Main()));
-    EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), std::nullopt);
+    EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), 0);
     EXPECT_TRUE(program.Configure(check));
     EXPECT_TRUE(IsTopmost(program.Main()));
     EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), 1);
