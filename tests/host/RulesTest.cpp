@@ -20,25 +20,19 @@ TEST(CaptureRules, OnlyAnUnchangedKnownSequenceNumberHoldsACaptureBack) {
             << c.sequence << " after " << c.lastExamined;
 }
 
-TEST(CaptureRules, TextIsTriedBeforeTheOemTextThePlatformMakesOfIt) {
+TEST(CaptureRules, TextIsTriedBeforeItsOemTextAndOnlyUnicodeListedBeforeEveryEightBitTextIsTheCopyItself) {
     const struct {
         std::vector<unsigned> listed;
         std::array<unsigned, 2> tried;
-    } cases[] = {{{1, 16, 7, 13}, {1, 7}}, {{7}, {7, 0}}, {{2, 17, 0xC123}, {0, 0}}};
+        bool unicodeFirst;
+    } cases[] = {{{1, 16, 7, 13}, {1, 7}, false}, {{7}, {7, 0}, false},     {{2, 17, 0xC123}, {0, 0}, false},
+                 {{2, 13, 1, 7}, {1, 7}, true},   {{1, 13}, {1, 0}, false}, {{7, 1, 13}, {1, 7}, false},
+                 {{0xC123, 13}, {0, 0}, true},    {{1, 7}, {1, 7}, false}};
     for (const auto& c : cases) {
         StandardFormats formats;
         for (const unsigned format : c.listed) formats.Note(format);
-        EXPECT_EQ(TextFormatsToTry(formats), c.tried) << c.listed.size();
-    }
-}
-
-TEST(CaptureRules, OnlyUnicodeListedBeforeEveryEightBitTextIsTheCopyItself) {
-    const std::pair<std::vector<unsigned>, bool> cases[] = {
-        {{2, 13, 1, 7}, true}, {{1, 13}, false}, {{7, 1, 13}, false}, {{0xC123, 13}, true}, {{1, 7}, false}};
-    for (const auto& [listed, unicodeFirst] : cases) {
-        StandardFormats formats;
-        for (const unsigned format : listed) formats.Note(format);
-        EXPECT_EQ(formats.UnicodeFirst(), unicodeFirst) << listed.front();
+        EXPECT_EQ(TextFormatsToTry(formats), c.tried) << c.listed.size() << " " << c.listed.front();
+        EXPECT_EQ(formats.UnicodeFirst(), c.unicodeFirst) << c.listed.size() << " " << c.listed.front();
     }
 }
 
