@@ -7,13 +7,13 @@
 #include <unordered_set>
 #include <vector>
 
-class ProfileStore;
-
 namespace clip_archive {
 
 // The saved clippings live in section "LastClips" under the keys "CLIP 00", "CLIP 01", ...:
 // dense numbers from the newest clipping down, then one empty entry that ends them. Entries past
-// the ending one are left from earlier, longer saves and are never read.
+// the ending one are left from earlier, longer saves and are never read; a load reads up to
+// NumberToSave of them and stops at the first empty or missing one. (ClipJournal writes and reads
+// them so, with its journal beside them.)
 
 extern const char16_t kLastClipsSection[];  // "LastClips"
 
@@ -23,12 +23,6 @@ std::u16string ClipKey(int number);
 // The prefix and then the number in decimal, with leading zeros to at least minDigits digits:
 // what "%0*u" prints, without the cost of a formatted print for every value of a save or a load.
 std::u16string NumberedKey(std::u16string_view prefix, std::uint64_t number, std::size_t minDigits);
-
-// Reads "CLIP 00", "CLIP 01", ... in order and hands each text to append, stopping at the first
-// missing or empty entry or after numberToSave entries (none at all when numberToSave <= 0).
-// Appends only; removes no duplicates.
-void LoadClippings(ProfileStore& profile, std::int32_t numberToSave,
-                   const std::function<void(const std::u16string& text)>& append);
 
 // The clip list as the save sees it: its item count and a copy of one item's text, item 0 the
 // newest. The save reads every item once, asking the count again after each, before it writes.
@@ -53,9 +47,5 @@ std::vector<int> SavedIndices(const Texts& texts, bool removeDups) {
     }
     return saved;
 }
-
-// Writes the items SavedIndices names from the top under dense key numbers, then the empty ending
-// entry at the next number. The section is held open across all the writes.
-void SaveClippings(ProfileStore& profile, const ClipListReader& list, bool removeDups);
 
 }  // namespace clip_archive

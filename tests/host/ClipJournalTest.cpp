@@ -49,17 +49,24 @@ std::map<std::u16string, FakeProfileStore::Value> Section(const FakeProfileStore
         if (at.first == section) values[at.second] = value;
     return values;
 }
+// A version before the journal loads CLIP 00, CLIP 01, ... up to numberToSave of them, stopping at
+// the first empty or missing one.
 Texts PlainLoad(FakeProfileStore& profile, std::int32_t numberToSave) {
     Texts loaded;
-    clip_archive::LoadClippings(profile, numberToSave, [&](const std::u16string& text) { loaded.push_back(text); });
+    for (std::int32_t number = 0; number < numberToSave; ++number) {
+        std::u16string text = profile.GetString(u"LastClips", ClipKey(number).c_str(), nullptr);
+        if (text.empty()) break;
+        loaded.push_back(std::move(text));
+    }
     return loaded;
 }
-// What an orderly exit with this list saves and the next start shows: the old save, the old load.
+// What an orderly exit with this list saves and the next start shows: the texts a save keeps, as
+// many as are loaded.
 Texts AfterOrderlyExit(const Texts& list, std::int32_t numberToSave, bool removeDups) {
-    FakeProfileStore profile;
-    clip_archive::SaveClippings(
-        profile, {[&] { return static_cast<int>(list.size()); }, [&](int index) { return list[index]; }}, removeDups);
-    return PlainLoad(profile, numberToSave);
+    Texts kept;
+    for (const int index : clip_archive::SavedIndices(list, removeDups))
+        if (static_cast<std::int32_t>(kept.size()) < numberToSave) kept.push_back(list[index]);
+    return kept;
 }
 // Puts the saved clippings in place as a program that knows no journal leaves them.
 void WriteClippingsAsBefore(FakeProfileStore& profile, const Texts& texts) {

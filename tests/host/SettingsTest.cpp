@@ -26,18 +26,6 @@ std::vector<int> Fields(const ClipSettings& s) {
 const char16_t* const kNames[] = {u"NumberToSave", u"RemoveDups",           u"AlwaysOnTop",        u"MinimizeOnCopy",
                                   u"ConfirmExit",  u"ConfirmOnWindowsExit", u"SystemMenuClippings"};
 
-// What a save wrote, in order: "key=text" for each write.
-Texts SaveOf(const Texts& items, bool removeDups) {
-    FakeProfileStore profile;
-    SaveClippings(profile, {[&] { return static_cast<int>(items.size()); }, [&](int i) { return items.at(i); }},
-                  removeDups);
-    Texts written;
-    for (const auto& access : profile.log) {
-        EXPECT_EQ(access.held, u"LastClips");
-        written.push_back(access.key + u"=" + std::get<std::u16string>(profile.values[{u"LastClips", access.key}]));
-    }
-    return written;
-}
 }  // namespace
 
 TEST(NumberRule, ReadsTheFirstEightCharactersAsAShortDecimal) {
@@ -106,35 +94,6 @@ TEST(StoredRect, MissingSidesReadAsAHundredSquareAtTheOriginAndWrittenOnesReadBa
     const StoredRect insideOut{640, -20, 300, 1200};
     WriteWindowRect(profile, insideOut);
     EXPECT_EQ(ReadWindowRect(profile), insideOut);
-}
-
-TEST(ClipArchive, SaveWritesTheNonEmptyItemsDenselyAndThenAnEmptyEntry) {
-    const Texts items{u"abc", u"ABC", u"abc", u"", u"ab", u"a\xE4", u"a\xC4", u"\u65E5\u672C", u"\u4E2D\u56FD"};
-    EXPECT_EQ(SaveOf(items, true),
-              (Texts{u"CLIP 00=abc", u"CLIP 01=ABC", u"CLIP 02=ab", u"CLIP 03=a\xE4", u"CLIP 04=a\xC4",
-                     u"CLIP 05=\u65E5\u672C", u"CLIP 06=\u4E2D\u56FD", u"CLIP 07="}));
-    EXPECT_EQ(SaveOf(items, false),
-              (Texts{u"CLIP 00=abc", u"CLIP 01=ABC", u"CLIP 02=abc", u"CLIP 03=ab", u"CLIP 04=a\xE4", u"CLIP 05=a\xC4",
-                     u"CLIP 06=\u65E5\u672C", u"CLIP 07=\u4E2D\u56FD", u"CLIP 08="}));
-    EXPECT_EQ(SaveOf({}, true), Texts{u"CLIP 00="});
-}
-
-TEST(ClipArchive, LoadReadsUpToNumberToSaveEntriesAndStopsAtAnEmptyOrMissingOne) {
-    FakeProfileStore profile;
-    for (const auto& [key, text] :
-         {std::pair{u"CLIP 00", u"a"}, {u"CLIP 01", u"b"}, {u"CLIP 02", u""}, {u"CLIP 03", u"c"}, {u"CLIP 05", u"d"}})
-        profile.values[{u"LastClips", key}] = std::u16string(text);
-    const auto load = [&](std::int32_t numberToSave) {
-        Texts loaded;
-        LoadClippings(profile, numberToSave, [&](const std::u16string& text) { loaded.push_back(text); });
-        return loaded;
-    };
-    EXPECT_EQ(load(10), (Texts{u"a", u"b"}));
-    EXPECT_EQ(load(1), Texts{u"a"});
-    EXPECT_EQ(load(0), Texts{});
-    EXPECT_EQ(load(-25536), Texts{});
-    profile.values[{u"LastClips", u"CLIP 02"}] = std::u16string(u"c");
-    EXPECT_EQ(load(10), (Texts{u"a", u"b", u"c", u"c"}));  // missing CLIP 04 ends them; twins stay
 }
 
 TEST(ClipArchive, KeysHaveAtLeastTheirDigitsAndAreNeverCutShort) {
