@@ -183,6 +183,26 @@ std::string ReadInX11() {
     return text;
 }
 
+// The program's view with a capture that fails once in the way the test chooses.
+class FailingCaptureView : public CScrapvaultView {
+public:
+    void AddClipping(const char16_t* text) override {
+        if (const auto fail = std::exchange(s_failNext, nullptr)) fail();
+        CScrapvaultView::AddClipping(text);
+    }
+    static inline void (*s_failNext)() = nullptr;
+};
+
+// The program's application object with that view in its frame.
+class FailingCaptureApp : public CScrapvaultApp {
+public:
+    BOOL InitInstance() override {
+        AddDocTemplate(CSingleDocTemplate::For<CScrapvaultDoc, CMainFrame, FailingCaptureView>(IDR_MAINFRAME));
+        SetRegistryKey(u"QUORVEX");
+        OnFileNew();
+        return TRUE;
+    }
+};
 }  // namespace
 
 using Desktop = Capture;
@@ -248,29 +268,6 @@ TEST(DesktopProfile, ValuesOfEveryStoredTypeAreRead) {
     EXPECT_TRUE(GetWindowLongA(program.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(program.Close());  // fails should it ask to confirm the exit
 }
-
-namespace {
-// The program's view with a capture that fails once in the way the test chooses.
-class FailingCaptureView : public CScrapvaultView {
-public:
-    void AddClipping(const char16_t* text) override {
-        if (const auto fail = std::exchange(s_failNext, nullptr)) fail();
-        CScrapvaultView::AddClipping(text);
-    }
-    static inline void (*s_failNext)() = nullptr;
-};
-
-// The program's application object with that view in its frame.
-class FailingCaptureApp : public CScrapvaultApp {
-public:
-    BOOL InitInstance() override {
-        AddDocTemplate(CSingleDocTemplate::For<CScrapvaultDoc, CMainFrame, FailingCaptureView>(IDR_MAINFRAME));
-        SetRegistryKey(u"QUORVEX");
-        OnFileNew();
-        return TRUE;
-    }
-};
-}  // namespace
 
 TEST(ExceptionBoundary, AFailedCaptureIsDroppedAndTheNextOneIsTaken) {
     const struct {

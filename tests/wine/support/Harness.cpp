@@ -29,21 +29,16 @@ struct Stored {
     DWORD type = REG_NONE;  // REG_NONE: missing
     std::string bytes;
 };
-// ansi: as an 8-bit program reads it, else as the value's UTF-16 bytes.
+// ansi: as an 8-bit program reads it, else as the value's UTF-16 bytes (of 4 MB at most).
 Stored Read(const char* section, const char* name, bool ansi = false) {
     const RegKey key = Section(section);
     const std::wstring wideName(name, name + std::strlen(name));
-    const auto query = [&](BYTE* data, DWORD* size) {
-        return ansi ? RegQueryValueExA(key.Get(), name, nullptr, nullptr, data, size)
-                    : RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, nullptr, data, size);
-    };
-    Stored value;
-    DWORD size = 0;
-    if (RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &value.type, nullptr, &size) != ERROR_SUCCESS ||
-        query(nullptr, &size) != ERROR_SUCCESS)
+    Stored value{REG_NONE, std::string(4 << 20, '\0')};
+    DWORD size = static_cast<DWORD>(value.bytes.size());
+    const auto data = reinterpret_cast<BYTE*>(value.bytes.data());
+    if ((ansi ? RegQueryValueExA(key.Get(), name, nullptr, &value.type, data, &size)
+              : RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &value.type, data, &size)) != ERROR_SUCCESS)
         return {};
-    value.bytes.resize(size);
-    query(reinterpret_cast<BYTE*>(value.bytes.data()), &size);
     value.bytes.resize(size);
     return value;
 }
