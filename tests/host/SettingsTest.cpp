@@ -28,7 +28,7 @@ const char16_t* const kNames[] = {u"NumberToSave", u"RemoveDups",           u"Al
 
 }  // namespace
 
-TEST(NumberRule, ReadsTheFirstEightCharactersAsAShortDecimal) {
+TEST(NumberRule, ReadsTheFirstEightCharactersAsAShortDecimalAndShowsTheValueInSixteenBits) {
     const struct {
         const char16_t* text;
         std::int32_t value;
@@ -46,12 +46,9 @@ TEST(NumberRule, ReadsTheFirstEightCharactersAsAShortDecimal) {
         const std::int32_t expected = std::sscanf(text.c_str(), "%hd", &scanned) == 1 ? scanned : kKept;
         ASSERT_EQ(ScanNumberToSave(std::u16string(text.begin(), text.end()), kKept), expected) << '"' << text << '"';
     }
-}
-
-TEST(NumberRule, ShowsTheValueReducedToSixteenBits) {
-    const std::pair<std::int32_t, const char16_t*> cases[] = {
+    const std::pair<std::int32_t, const char16_t*> shown[] = {
         {10, u"10"}, {40000, u"-25536"}, {32768, u"-32768"}, {-32769, u"32767"}, {INT_MIN, u"0"}, {INT_MAX, u"-1"}};
-    for (const auto& [value, shown] : cases) EXPECT_EQ(FormatNumberToSave(value), shown) << value;
+    for (const auto& [value, text] : shown) EXPECT_EQ(FormatNumberToSave(value), text) << value;
 }
 
 TEST(ClipSettings, LoadReadsEachValueByItsOwnNameWithTheDefaultsForMissingOnes) {

@@ -1,8 +1,8 @@
 #pragma once
-// What the Windows-side tests share: the real program started inside the test's own process
-// (its application object, frame, view and dialogs, on the test's thread), the registry
-// profile, the clipboard as other programs use it, a clipboard viewer of the test, modal
-// windows answered from another thread, and waits that keep this thread's windows answering.
+// What the Windows-side tests share: the real program in the test's own process (on its thread) or
+// in one of its own, the registry profile, the clipboard as other programs use it, a clipboard
+// viewer of the test, modal windows answered from another thread, and waits that keep this
+// thread's windows answering.
 #include <windows.h>
 
 #include <atomic>
@@ -19,24 +19,19 @@ namespace harness {
 
 using Texts = std::vector<std::u16string>;
 
-// Dispatches this thread's messages as the program's own loop does (its keys and dialog keys
-// first) until done() holds; false when the timeout passes first.
+// Dispatches this thread's messages as the program's loop does until done() holds; false on timeout.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-// Dispatches until no message sent or posted to this thread waits any more.
-void Settle();
+void Settle();            // dispatches until no message sent or posted to this thread waits any more
 std::string EveryByte();  // the bytes 1 to 255
-// Texts in the ANSI code page (Windows-1252 here) as the list shows them: each byte its character.
-std::u16string FromWindows1252(const std::string& bytes);
-std::u16string Megabyte(const std::u16string& pattern);  // the pattern repeated to 1 MB and more
+std::u16string FromWindows1252(const std::string& bytes);  // code-page bytes as the list shows them
+std::u16string Megabyte(const std::u16string& pattern);    // the pattern repeated to 1 MB and more
 std::u16string Widen(const std::string& ascii);
-// The text as the ANSI code page gives it, as the platform converts it.
-std::string InCodePage(const std::u16string& text);
+std::string InCodePage(const std::u16string& text);  // as the platform puts it in the code page
 
 // ---- The profile: HKCU\Software\QUORVEX\Scrapvault\<section> ----
 void DeleteProfile();
-// A profile that starts without the first-run dialog and closes without asking.
-void QuietProfile();
-struct QuietStart {  // as a fixture's first member
+void QuietProfile();  // one that starts without the first-run dialog and closes without asking
+struct QuietStart {   // as a fixture's first member
     QuietStart() { QuietProfile(); }
 };
 // Written with the 8-bit function, as an 8-bit program writes it.
@@ -60,22 +55,21 @@ Format Text(const std::string& bytes, UINT format = CF_TEXT);  // 8-bit text, wi
 Format Unicode(const std::u16string& text);                    // CF_UNICODETEXT, with its zero
 // A registered format, as programs mark private content.
 Format Marker(const char* name, const std::string& bytes = std::string(4, '\0'));
-// One copy: the clipboard emptied and given exactly these formats by another thread, which
-// notifies the viewers as another program's copy does; then Settle().
+// One copy: the clipboard emptied and given exactly these formats by another thread, as another
+// program copies (the viewers are notified); then Settle().
 void SetClipboard(const std::vector<Format>& formats);
 void CopyText(const std::string& bytes);       // as CF_TEXT alone
 void CopyUnicode(const std::u16string& text);  // as CF_UNICODETEXT alone, as Unicode programs copy
-// Another program's copy of the text that keeps the clipboard open afterwards, as many programs
-// do: opened again at once, held for holdMs, its content first replaced if a replacement is
-// given, then let go. True when it held the clipboard so and `answering` answered a message
-// sent to it meanwhile.
+// Another program's copy that keeps the clipboard open afterwards, as many do: opened again at once,
+// held for holdMs, its content replaced by any replacement, then let go. True when it held the
+// clipboard so and `answering` answered a message sent to it meanwhile.
 bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std::string>& replacement, HWND answering);
 std::optional<std::string> ClipboardText(UINT format = CF_TEXT);
 std::optional<std::u16string> ClipboardUnicode();
 std::vector<UINT> ClipboardFormats();
 
-// A clipboard viewer of the test on a thread of its own. Joined before the program, it stands
-// behind it in the chain and counts what the program passes on. Hang() stops it answering.
+// A clipboard viewer on a thread of its own: joined before the program, it stands behind it in the
+// chain and counts what the program passes on. Hang() stops it answering.
 class Viewer {
 public:
     Viewer();
@@ -96,9 +90,8 @@ private:
 };
 
 // ---- Modal windows ----
-// Runs trigger() on this thread while another thread waits for a dialog or message box
-// captioned `caption` and runs answer() on it (which should close it). True when one came
-// before trigger() returned.
+// Runs trigger() while another thread waits for a dialog or message box captioned `caption` and runs
+// answer() on it (which should close it). True when one came before trigger() returned.
 bool Answer(const char16_t* caption, const std::function<void(HWND)>& answer, const std::function<void()>& trigger);
 // The click of a dialog's button as the dialog hears it, posted from the answering thread.
 void PostClick(HWND dialog, int buttonId);
@@ -114,11 +107,10 @@ void CopyListed(HWND main, const std::u16string& text);
 // A dialog or message box nobody answers is closed after three seconds, failing the test.
 class Program {
 public:
-    // The application object's own start-up with the profile as it stands. A first-run
-    // Configure dialog is handed to firstRun (which closes it); without one it is a failure.
+    // The application's start-up with the profile as it stands; a first-run Configure dialog is
+    // handed to firstRun (which closes it), and without one it is a failure.
     explicit Program(const std::function<void(HWND)>& firstRun = nullptr);
-    // The same start-up with a subclass of the application object, one that puts a view of
-    // the test's own into the frame, say.
+    // The same with a subclass of the application object (one with a view of the test's own, say).
     explicit Program(std::unique_ptr<CScrapvaultApp> app, const std::function<void(HWND)>& firstRun = nullptr);
     // The frame destroyed as at the end of a run (saving as it does), without a question.
     ~Program();
