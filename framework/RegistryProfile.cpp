@@ -20,6 +20,12 @@ constexpr int kReadAttempts = 4;
 
 bool IsStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
 
+// The text as a REG_SZ value: its UTF-16 and the terminating zero.
+LONG SetText(HKEY key, const char16_t* name, const char16_t* text) {
+    const DWORD bytes = static_cast<DWORD>((std::char_traits<char16_t>::length(text) + 1) * sizeof(char16_t));
+    return RegSetValueExW(key, Wide(name), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes);
+}
+
 // The text in a value's data, `size` bytes with a zero byte after them: UTF-16 for the string
 // types, code-page bytes for the others.
 std::u16string TextOfValue(DWORD type, const char* data, std::size_t size) {
@@ -131,21 +137,15 @@ std::u16string RegistryProfile::GetString(const char16_t* section, const char16_
 
 bool RegistryProfile::WriteString(const char16_t* section, const char16_t* key, const char16_t* text) {
     if (key == nullptr) return DeleteSection(section);
-    const DWORD bytes =
-        text ? static_cast<DWORD>((std::char_traits<char16_t>::length(text) + 1) * sizeof(char16_t)) : 0;
     return OnSection(section, [&](HKEY sectionKey) {
-               return text
-                          ? RegSetValueExW(sectionKey, Wide(key), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes)
-                          : RegDeleteValueW(sectionKey, Wide(key));
+               return text ? SetText(sectionKey, key, text) : RegDeleteValueW(sectionKey, Wide(key));
            }) == ERROR_SUCCESS;
 }
 
 bool RegistryProfile::WriteExisting(const char16_t* section, const char16_t* key, const char16_t* text) {
     if (section == nullptr || text == nullptr) return false;
     if (m_section && m_sectionName == section) {
-        const DWORD bytes = static_cast<DWORD>((std::char_traits<char16_t>::length(text) + 1) * sizeof(char16_t));
-        const LONG result =
-            RegSetValueExW(m_section.Get(), Wide(key), 0, REG_SZ, reinterpret_cast<const BYTE*>(text), bytes);
+        const LONG result = SetText(m_section.Get(), key, text);
         if (result != ERROR_KEY_DELETED) return result == ERROR_SUCCESS;
         ForgetSection();  // the section is gone: the check below refuses the write
     }
