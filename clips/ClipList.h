@@ -2,6 +2,7 @@
 // The clip list: the one owner of the list control's items and of the index derived from them.
 // Every change of the items goes through it, so the index can never fall out of step.
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -89,5 +90,11 @@ private:
     // The hash of every item's text, in list order: a capture compares hashes and reads back
     // only the items whose hash matches, instead of searching the control.
     std::deque<std::size_t> m_hashes;
+    // How many of those hashes fall in each bucket (by their low bits): a text whose bucket is
+    // empty has no twin, so a capture of a new text searches nothing. Made with the list, so that
+    // keeping it in step never allocates.
+    static constexpr std::size_t kBuckets = std::size_t{1} << 16;
+    static std::size_t BucketOf(std::size_t hash) { return hash & (kBuckets - 1); }
+    std::vector<std::uint32_t> m_inBucket = std::vector<std::uint32_t>(kBuckets);
     ClipListObserver* m_observer = nullptr;
 };
