@@ -152,7 +152,7 @@ bool Measure(const char* label, const std::vector<std::u16string>& texts, HWND l
     const auto load = [&] {
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
         const Clock::time_point start = Clock::now();
-        for (const std::u16string& text : ClipJournal(profile).Load(count, true))
+        for (const std::u16string& text : ClipJournal(profile).Load(count))
             SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return SecondsSince(start);
     };
@@ -204,7 +204,7 @@ bool MeasureJournal(const std::vector<std::u16string>& texts, int changes, HWND 
         ListBoxItems items(box);
         ClipList clips(items);
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
-        const std::vector<std::u16string> loaded = journal.Load(numberToSave, true);
+        const std::vector<std::u16string> loaded = journal.Load(numberToSave);
         clips.AppendBatch(static_cast<int>(loaded.size()), [&](const auto& append) {
             for (const std::u16string& text : loaded) append(text);
         });
@@ -226,7 +226,7 @@ bool MeasureJournal(const std::vector<std::u16string>& texts, int changes, HWND 
     for (int round = 0; round < kRounds; ++round) {
         SendMessageW(list, LB_RESETCONTENT, 0, 0);
         Clock::time_point start = Clock::now();
-        for (const std::u16string& text : ClipJournal(profile).Load(numberToSave, true))
+        for (const std::u16string& text : ClipJournal(profile).Load(numberToSave))
             SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         bestStart = std::min(bestStart, SecondsSince(start));
         same = same && SendMessageW(list, LB_GETCOUNT, 0, 0) == count && ListText(list, 0) == newest;
@@ -250,7 +250,7 @@ bool MeasureJournal(const std::vector<std::u16string>& texts, int changes, HWND 
     // The self-started full save, as the window's timer runs it: how long each step keeps the
     // window from answering.
     ClipJournal journal(profile);
-    journal.Load(numberToSave, true);
+    journal.Load(numberToSave);
     // As the window does it: the list copied a part at each tick, then the save begun from the copy.
     double longestCopy = 0, longestWrite = 0, total = 0;
     int steps = 0;

@@ -330,7 +330,7 @@ void CScrapvaultView::OnConfigure() {
 void CScrapvaultView::LoadClippings() {
     // The journal made here stays for the view's life: the one writer of the list's profile.
     if (!m_journal) m_journal.emplace(Profile());
-    const std::vector<std::u16string> texts = m_journal->Load(m_settings.NumberToSave, m_settings.RemoveDups != 0);
+    const std::vector<std::u16string> texts = m_journal->Load(m_settings.NumberToSave);
     m_clips.AppendBatch(static_cast<int>(texts.size()), [&](const auto& append) {
         for (const std::u16string& text : texts) append(text);
     });

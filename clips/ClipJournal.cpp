@@ -170,7 +170,7 @@ void ClipJournal::Append(const MakeRecord& makeRecord) {
     }
 }
 
-std::vector<std::u16string> ClipJournal::Load(std::int32_t numberToSave, bool removeDups) {
+std::vector<std::u16string> ClipJournal::Load(std::int32_t numberToSave) {
     m_split.reset();
     m_nextRecord = m_changes = 0;
     m_unjournaled = !Recover();
@@ -192,7 +192,9 @@ std::vector<std::u16string> ClipJournal::Load(std::int32_t numberToSave, bool re
         int count = header ? saved.Leading(header->numbers[1]) : 0;
         extends = header && count == header->numbers[1] &&
                   saved.Hash(count) == static_cast<std::uint64_t>(header->numbers[2]);
-        if (!extends) {
+        if (extends) {
+            baseHash = static_cast<std::uint64_t>(header->numbers[2]);
+        } else {
             count = saved.Leading(numberToSave);
             baseHash = saved.Hash(count);
         }
@@ -203,13 +205,21 @@ std::vector<std::u16string> ClipJournal::Load(std::int32_t numberToSave, bool re
 
     ReplayItems items;
     ClipList list(items);
+    bool beginAgain = false;
     if (extends) {
         // The restores come first: merged into the base in one pass, they rebuild the list the last
-        // full save was made from.
-        std::vector<std::u16string> start;
-        auto next = base.begin();
+        // full save was made from, which the changes after them were made to.
+        std::vector<JournalRecord> restores;
         bool restoring = true;
         const auto endRestores = [&] {
+            std::vector<std::u16string> start;
+            auto next = base.begin();
+            for (JournalRecord& restore : restores) {
+                const std::int64_t index = restore.numbers[0];
+                while (static_cast<std::int64_t>(start.size()) < index && next != base.end())
+                    start.push_back(std::move(*next++));
+                if (static_cast<std::int64_t>(start.size()) == index) start.push_back(std::move(restore.text));
+            }
             std::move(next, base.end(), std::back_inserter(start));
             AppendAll(list, start);
             restoring = false;
@@ -218,27 +228,31 @@ std::vector<std::u16string> ClipJournal::Load(std::int32_t numberToSave, bool re
         for (m_nextRecord = 1;; ++m_nextRecord) {
             const std::u16string value = m_profile.GetString(kJournal, RecordKey(m_nextRecord).c_str(), nullptr);
             if (value.empty()) break;
-            const std::optional<JournalRecord> record = DecodeRecord(value);
+            std::optional<JournalRecord> record = DecodeRecord(value);
             if (restoring && record && record->kind == Kind::Restore) {
-                const std::int64_t index = record->numbers[0];
-                while (static_cast<std::int64_t>(start.size()) < index && next != base.end())
-                    start.push_back(std::move(*next++));
-                if (static_cast<std::int64_t>(start.size()) == index) start.push_back(record->text);
+                restores.push_back(std::move(*record));
                 continue;
             }
             if (restoring && record) endRestores();
             if (!restoring) ++m_changes;
             if (record) Replay(list, items, *record);
         }
-        if (restoring) endRestores();
+        // Nothing changed since the last full save: the start shows the list as that save wrote it,
+        // without what it dropped, and the journal begins again over it.
+        if (restoring) AppendAll(list, base);
+        beginAgain = restoring && m_nextRecord > 1;
     } else {
         AppendAll(list, base);
+    }
+    if (!extends || beginAgain) {
+        if (!m_unjournaled && beginAgain) m_unjournaled = !Remove(kJournal);
         if (!m_unjournaled) m_unjournaled = !Write(kJournal, RecordKey(0), EncodeRecord(Header(base.size(), baseHash)));
         m_nextRecord = 1;
     }
 
-    if (KeepSaved(list, items, numberToSave, removeDups))
-        Append([&] { return JournalRecord{Kind::Keep, {numberToSave, removeDups ? 1 : 0}, {}}; });
+    // As the saved clippings always loaded: duplicates too, whatever RemoveDups says.
+    if (KeepSaved(list, items, numberToSave, false))
+        Append([&] { return JournalRecord{Kind::Keep, {numberToSave, 0}, {}}; });
     return {std::make_move_iterator(items.texts.begin()), std::make_move_iterator(items.texts.end())};
 }
 

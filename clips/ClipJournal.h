@@ -22,10 +22,12 @@ public:
 
     // The texts the start shows: finishes or clears away a full save a kill cut short, replays the
     // journal over the saved clippings when it extends them (else sets it aside in section
-    // "Foreign Journal" and starts a fresh one), and keeps what a save would write, the first
-    // numberToSave of it. Writes what makes the journal describe that list, and nothing when it
-    // already does. Every change the list reports from then on is appended at once.
-    std::vector<std::u16string> Load(std::int32_t numberToSave, bool removeDups);
+    // "Foreign Journal" and starts a fresh one), and keeps the first numberToSave of the texts that
+    // are not empty, duplicates included. What the last full save dropped comes back only with the
+    // changes made after it, so a start after a kill shows the list as it stood and one after an
+    // orderly exit the list as saved. Writes what makes the journal describe the list shown, and
+    // nothing when it already does. Every change the list reports from then on is appended at once.
+    std::vector<std::u16string> Load(std::int32_t numberToSave);
 
     // The full save, all or nothing: a kill at any point leaves the old list and its journal or the
     // new ones. Abandons a split save under way.

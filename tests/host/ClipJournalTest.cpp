@@ -28,8 +28,8 @@ struct VectorItems final : ClipListItems {
 
 // One start of the program: the list loaded through the journal, which then hears of every change.
 struct Program {
-    Program(FakeProfileStore& profile, std::int32_t numberToSave, bool removeDups) : journal(profile) {
-        const Texts loaded = journal.Load(numberToSave, removeDups);
+    Program(FakeProfileStore& profile, std::int32_t numberToSave) : journal(profile) {
+        const Texts loaded = journal.Load(numberToSave);
         list.AppendBatch(0, [&](const auto& append) {
             for (const std::u16string& text : loaded) append(text);
         });
@@ -60,9 +60,10 @@ Texts PlainLoad(FakeProfileStore& profile, std::int32_t numberToSave) {
     }
     return loaded;
 }
-// What an orderly exit with this list saves and the next start shows: the texts a save keeps, as
-// many as are loaded.
-Texts AfterOrderlyExit(const Texts& list, std::int32_t numberToSave, bool removeDups) {
+// What the next start shows of this list: the texts a save keeps, as many as are loaded. The
+// duplicates go only when the list was last saved so and nothing changed since; after any change
+// the start shows the list as it stood.
+Texts NextStart(const Texts& list, std::int32_t numberToSave, bool removeDups) {
     Texts kept;
     for (const int index : clip_archive::SavedIndices(list, removeDups))
         if (static_cast<std::int32_t>(kept.size()) < numberToSave) kept.push_back(list[index]);
@@ -91,6 +92,7 @@ struct Session {
     std::unique_ptr<Program> program;
     std::int32_t numberToSave = 0;
     bool removeDups = false;
+    bool savedWithoutDups = false, splitWithoutDups = false;  // nothing changed since such a save
     int starts = 0;
     Texts list, backup;  // the list the program holds (or an older version left), a copy of the saved one
 };
@@ -105,33 +107,52 @@ Step Start(std::int32_t numberToSave, bool removeDups, int changes = -1) {
     return {[=](Session& run) {
                 run.program.reset();
                 run.numberToSave = numberToSave, run.removeDups = removeDups, ++run.starts;
-                run.program = std::make_unique<Program>(run.profile, numberToSave, removeDups);
+                run.program = std::make_unique<Program>(run.profile, numberToSave);
+                run.savedWithoutDups = run.splitWithoutDups = false;
             },
             changes};
 }
+Step Change(const std::function<void(ClipList&, bool removeDups)>& change) {
+    return {[=](Session& run) {
+                change(run.program->list, run.removeDups);
+                run.savedWithoutDups = run.splitWithoutDups = false;
+            },
+            1};
+}
 Step Capture(const char16_t* text) {
-    return {[=](Session& run) { run.program->list.InsertAtTop(text, run.removeDups); }, 1};
+    return Change([=](ClipList& list, bool removeDups) { list.InsertAtTop(text, removeDups); });
 }
 Step Edit(const char16_t* text) {
-    return {[=](Session& run) { run.program->list.InsertAtTop(text); }, 1};
+    return Change([=](ClipList& list, bool) { list.InsertAtTop(text); });
 }
 Step Delete(std::vector<int> indices) {
-    return {[=](Session& run) { run.program->list.Delete(indices); }, 1};
+    return Change([=](ClipList& list, bool) { list.Delete(indices); });
 }
 Step Clear() {
-    return {[](Session& run) { run.program->list.Clear(); }, 1};
+    return Change([](ClipList& list, bool) { list.Clear(); });
 }
 Step SaveAll() {
-    return {[](Session& run) { run.program->journal.SaveAll(run.program->Reader(), run.removeDups); }, -1, true};
+    return {[](Session& run) {
+                run.program->journal.SaveAll(run.program->Reader(), run.removeDups);
+                run.savedWithoutDups = run.removeDups, run.splitWithoutDups = false;
+            },
+            -1, true};
 }
 Step BeginSplit() {
-    return {[](Session& run) { run.program->journal.BeginSplitSave(run.program->Reader(), run.removeDups); }, -1, true};
+    return {[](Session& run) {
+                run.program->journal.BeginSplitSave(run.program->Reader(), run.removeDups);
+                run.splitWithoutDups = run.removeDups;
+            },
+            -1, true};
 }
 Step Continue(int maxWrites) {
     return {[=](Session& run) {
                 const int before = run.profile.changes;
+                const bool underWay = run.program->journal.SplitSaveUnderWay();
                 if (!run.program->journal.ContinueSplitSave(maxWrites)) {
                     EXPECT_LE(run.profile.changes - before, maxWrites);
+                } else if (underWay) {
+                    run.savedWithoutDups = run.splitWithoutDups;
                 }
             },
             -1, true};
@@ -157,10 +178,14 @@ const struct Scenario {
     Texts saved;  // by a version before the journal
     std::vector<Step> steps;
 } kScenarios[] = {
+    {"a list saved with duplicates loads whole, RemoveDups on; a save drops them unless the list changes after it",
+     {u"dup", u"mid", u"dup"},
+     {Start(10, true, 1), SaveAll(), Start(10, true, 2), Edit(u"dup"), SaveAll(), Capture(u"x"), Start(10, true),
+      Start(2, true, 1)}},
     {"captures, edits, deletes and clears, duplicates removed, fewer shown than kept",
      {u"a", u"b", u"c", u"d"},
      {Start(3, true, 1), Capture(u"b"), Edit(u"x"), Edit(u""), Capture(u"a"), Delete({1, 3}), Start(2, true, 1),
-      Edit(u"a"), Start(10, true, 1), Clear(), Capture(u"q"), Start(10, true, 0)}},
+      Edit(u"a"), Start(10, true, 0), Clear(), Capture(u"q"), Start(10, true, 0)}},
     {"full saves keep the empties and duplicates the list still holds",
      {},
      {Start(10, false, 1), Edit(u"a"), Edit(u""), Edit(u"a"), Edit(u"b"), SaveAll(), Delete({1}), Edit(u""), SaveAll(),
@@ -194,7 +219,7 @@ struct Moment {
     int changes;
     Texts list;
     std::int32_t numberToSave;
-    bool removeDups, started;
+    bool removeDups, started, savedWithoutDups;
 };
 
 // Plays the scenario and gives the moment before each step and after the last. Unless a change
@@ -203,19 +228,21 @@ std::vector<Moment> Play(FakeProfileStore& profile, const Scenario& scenario) {
     WriteClippingsAsBefore(profile, scenario.saved);
     Session run(profile);
     run.list = scenario.saved;
-    std::vector<Moment> moments{{profile.changes, run.list, 0, false, false}};
+    std::vector<Moment> moments{{profile.changes, run.list, 0, false, false, false}};
     for (const Step& step : scenario.steps) {
         const int starts = run.starts;
         step.act(run);
         if (run.program) run.list = run.program->items.texts;
-        moments.push_back({profile.changes, run.list, run.numberToSave, run.removeDups, run.starts > starts});
+        moments.push_back(
+            {profile.changes, run.list, run.numberToSave, run.removeDups, run.starts > starts, run.savedWithoutDups});
         if (profile.freezeAt < INT_MAX || profile.failAt >= 0) continue;
         const auto where = ::testing::Message() << scenario.behaviour << ", step " << moments.size() - 1;
         if (step.changes >= 0) {
             EXPECT_EQ(profile.changes - moments.end()[-2].changes, step.changes) << where;
         }
         if (moments.back().started) {
-            EXPECT_EQ(run.list, AfterOrderlyExit(moments.end()[-2].list, run.numberToSave, run.removeDups)) << where;
+            const Moment& before = moments.end()[-2];
+            EXPECT_EQ(run.list, NextStart(before.list, run.numberToSave, before.savedWithoutDups)) << where;
         }
     }
     moments[0].numberToSave = moments[1].numberToSave, moments[0].removeDups = moments[1].removeDups;
@@ -261,7 +288,7 @@ TEST(JournalRecord, EveryKindReadsBackAndAnyDamageIsRecognised) {
     for (const JournalRecord& record : misshapen) EXPECT_FALSE(DecodeRecord(EncodeRecord(record)));
 }
 
-TEST(ClipJournal, AStartAfterAKillAtAnyMomentShowsWhatAnOrderlyExitThenWouldHaveSaved) {
+TEST(ClipJournal, AStartAfterAKillAtAnyMomentShowsTheListAsItStoodOrAsLastSaved) {
     for (const Scenario& scenario : kScenarios) {
         FakeProfileStore whole;
         const std::vector<Moment> moments = Play(whole, scenario);
@@ -273,24 +300,27 @@ TEST(ClipJournal, AStartAfterAKillAtAnyMomentShowsWhatAnOrderlyExitThenWouldHave
             const std::size_t step = StepAt(moments, kill);
             const Moment& held = moments[kill < moments[step].changes ? step - 1 : step];
             const Moment& at = kill == held.changes ? held : moments[step];
-            const Texts expected = AfterOrderlyExit(held.list, at.numberToSave, at.removeDups);
+            const Texts expected = NextStart(held.list, at.numberToSave, held.savedWithoutDups);
+            // Killed within a full save, the start may find it made.
+            const bool withinSave = kill > held.changes && scenario.steps[step - 1].saves;
+            const Texts saved = NextStart(held.list, at.numberToSave, moments[step].savedWithoutDups);
             // Then starts killed in their turn after 0, 1, 2, ... changes, until one is not cut short.
             for (int startKill = 0, cutShort = true; cutShort; ++startKill) {
                 FakeProfileStore profile;
                 profile.values = killed.values, profile.sections = killed.sections, profile.freezeAt = startKill;
-                Program{profile, at.numberToSave, at.removeDups};
+                Program{profile, at.numberToSave};
                 cutShort = profile.changes > startKill;
                 profile.freezeAt = INT_MAX;
-                Program start(profile, at.numberToSave, at.removeDups);
+                Program start(profile, at.numberToSave);
                 const auto where = ::testing::Message() << scenario.behaviour << ", killed before change " << kill
                                                         << ", then the start before change " << startKill;
-                EXPECT_EQ(start.items.texts, expected) << where;
+                EXPECT_EQ(start.items.texts, withinSave && start.items.texts == saved ? saved : expected) << where;
                 EXPECT_TRUE(OnlyClippings(profile)) << where;
                 for (const char16_t* left : {u"LastClips New", u"LastClips Old", u"Journal New"})
                     EXPECT_FALSE(profile.HasSection(left)) << where;
                 start.list.InsertAtTop(u"next", at.removeDups);
-                EXPECT_EQ(Program(profile, at.numberToSave, at.removeDups).items.texts,
-                          AfterOrderlyExit(start.items.texts, at.numberToSave, at.removeDups))
+                EXPECT_EQ(Program(profile, at.numberToSave).items.texts,
+                          NextStart(start.items.texts, at.numberToSave, false))
                     << where;
             }
         }
@@ -307,7 +337,7 @@ TEST(ClipJournal, AFailedStoreChangeLosesNothingInASaveAndElseOnlyChangesUpToThe
             std::vector<Moment> moments = Play(profile, scenario);
             const std::size_t failing = StepAt(moments, failed);
             moments.push_back(moments.back());  // and a last start
-            moments.back().list = Program(profile, moments.back().numberToSave, moments.back().removeDups).items.texts;
+            moments.back().list = Program(profile, moments.back().numberToSave).items.texts;
             moments.back().started = true;
             // Every start from then on shows the list just before it, or after a failed journal write
             // one the program held at the failure or later.
@@ -317,7 +347,8 @@ TEST(ClipJournal, AFailedStoreChangeLosesNothingInASaveAndElseOnlyChangesUpToThe
                 bool held = false;
                 for (std::size_t step = scenario.steps[failing - 1].saves ? start - 1 : failing - 1; step < start;
                      ++step)
-                    held = held || at.list == AfterOrderlyExit(moments[step].list, at.numberToSave, at.removeDups);
+                    for (const bool withoutDups : {false, true})
+                        held = held || at.list == NextStart(moments[step].list, at.numberToSave, withoutDups);
                 EXPECT_TRUE(held) << scenario.behaviour << ", change " << failed << " failed, start " << start;
             }
         }

@@ -253,18 +253,20 @@ TEST(DesktopProfile, ValuesOfEveryStoredTypeAreRead) {
         DWORD type;
         std::string bytes;
     } rows[] = {
-        // A number to save of 3 keeps the first-run dialog closed and loads three of the four clips.
-        {"Configure", "NumberToSave", REG_BINARY, integer(3)},
+        // A number to save of 4 keeps the first-run dialog closed and loads four of the five clips.
+        {"Configure", "NumberToSave", REG_BINARY, integer(4)},
         {"Configure", "ConfirmExit", REG_BINARY, integer(0)},
         {"Configure", "AlwaysOnTop", REG_BINARY, integer(1)},
+        {"Configure", "RemoveDups", REG_BINARY, integer(1)},  // a load keeps duplicates all the same
         {"LastClips", "CLIP 00", REG_EXPAND_SZ, std::string("%PATH% \xE9\x80\0", 10)},  // as an 8-bit program wrote it
         {"LastClips", "CLIP 01", REG_BINARY, std::string("binar\xE9\0tail", 11)},       // bytes in the code page
         {"LastClips", "CLIP 02", REG_MULTI_SZ, std::string("multi\0second\0\0", 14)},
-        {"LastClips", "CLIP 03", REG_SZ, std::string("beyond the number\0", 18)},
+        {"LastClips", "CLIP 03", REG_SZ, std::string("binar\xE9\0", 7)},
+        {"LastClips", "CLIP 04", REG_SZ, std::string("beyond the number\0", 18)},
     };
     for (const auto& row : rows) Store(row.section, row.name, row.type, row.bytes);
     Program program;  // fails should the first-run Configure dialog open
-    EXPECT_EQ(program.Clippings(), (Texts{u"%PATH% \u00E9\u20AC", u"binar\u00E9", u"multi"}));
+    EXPECT_EQ(program.Clippings(), (Texts{u"%PATH% \u00E9\u20AC", u"binar\u00E9", u"multi", u"binar\u00E9"}));
     EXPECT_TRUE(GetWindowLongA(program.Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(program.Close());  // fails should it ask to confirm the exit
 }
