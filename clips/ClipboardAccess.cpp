@@ -6,6 +6,7 @@
 #include "clips/CaptureRules.h"
 #include "clips/PendingCapture.h"
 #include "framework/CodePage.h"
+#include "framework/SystemFunction.h"
 #include "framework/WideText.h"
 
 namespace {
@@ -22,8 +23,7 @@ struct ClipboardSurvey {
 template <typename Visit>
 void ForEachClipboardFormat(Visit visit) {
     using ListFormats = BOOL(WINAPI*)(UINT*, UINT, UINT*);
-    static const auto listFormats = reinterpret_cast<ListFormats>(reinterpret_cast<void (*)()>(
-        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetUpdatedClipboardFormats")));
+    static const auto listFormats = SystemFunction<ListFormats>(L"user32.dll", "GetUpdatedClipboardFormats");
     UINT listed[64];
     UINT count = 0;
     if (listFormats && listFormats(listed, static_cast<UINT>(std::size(listed)), &count)) {

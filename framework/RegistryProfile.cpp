@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "framework/CodePage.h"
+#include "framework/SystemFunction.h"
 #include "framework/WideText.h"
 
 namespace {
@@ -159,8 +160,7 @@ bool RegistryProfile::HasSection(const char16_t* section) {
 
 bool RegistryProfile::RenameSection(const char16_t* from, const char16_t* to) {
     using RenameKey = LSTATUS(WINAPI*)(HKEY, LPCWSTR, LPCWSTR);
-    static const auto renameKey = reinterpret_cast<RenameKey>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"advapi32.dll"), "RegRenameKey")));
+    static const auto renameKey = SystemFunction<RenameKey>(L"advapi32.dll", "RegRenameKey");
     if (renameKey == nullptr || from == nullptr || to == nullptr || HasSection(to)) return false;
     ForgetSection();  // its handle would follow the key to its new name
     const HKEY application = ApplicationKey();
