@@ -67,6 +67,7 @@ int CScrapvaultView::s_bCapturing = 0;
 
 const MessageEntry CScrapvaultView::kMessages[] = {
     onMessage<&CScrapvaultView::OnDrawClipboard>(WM_DRAWCLIPBOARD),
+    onMessage<&CScrapvaultView::OnClipboardUpdate>(WM_CLIPBOARDUPDATE),
     onChangeCbChain<&CScrapvaultView::OnChangeCbChain>(),
     onMessage<&CScrapvaultView::OnDestroy>(WM_DESTROY),
     onControl<&CScrapvaultView::OnCopy>(IDC_COPY, BN_CLICKED),
@@ -121,12 +122,14 @@ void CScrapvaultView::JoinViewerChain() {
     if (m_bInViewerChain) return;
     m_hNextViewer = ::SetClipboardViewer(m_hWnd);
     if (m_hNextViewer == m_hWnd) m_hNextViewer = nullptr;
+    m_clipboardListener.emplace(m_hWnd);
     m_bInViewerChain = true;
 }
 
 void CScrapvaultView::LeaveViewerChain() {
     if (!m_bInViewerChain) return;
     StopWaitingForClipboard();
+    m_clipboardListener.reset();
     ::ChangeClipboardChain(m_hWnd, m_hNextViewer);
     m_hNextViewer = nullptr;
     m_bInViewerChain = false;
@@ -137,14 +140,25 @@ bool CScrapvaultView::MayCapture() const {
 }
 
 void CScrapvaultView::OnDrawClipboard() {
-    if (MayCapture()) {
-        const DWORD sequence = ::GetClipboardSequenceNumber();
-        if (capture::ClipboardChangedSince(sequence, m_lastExaminedSequence)) CaptureClipboard(sequence);
-    }
+    CaptureIfChanged();
     PassToNextViewer(WM_DRAWCLIPBOARD, 0, 0);
 }
 
+// A listener's notification is the view's own: nothing to pass on.
+void CScrapvaultView::OnClipboardUpdate() { CaptureIfChanged(); }
+
+void CScrapvaultView::CaptureIfChanged() {
+    if (!MayCapture()) return;
+    // The chain's notification and the listener's for one copy carry one sequence number: the
+    // second finds it examined.
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    if (capture::ClipboardChangedSince(sequence, m_lastExaminedSequence)) CaptureClipboard(sequence);
+}
+
 void CScrapvaultView::CaptureClipboard(DWORD sequence) {
+    // Examined however the capture ends, a failure included: the copy's other notification does
+    // not try it again.
+    m_lastExaminedSequence = sequence;
     bool held = false;
     try {
         // From the first look at the clipboard on: a notification that the reading itself brings
@@ -255,7 +269,10 @@ void CScrapvaultView::OnCopy() {
     if (m_clipList.GetSelCount() <= 0) return;
     {
         const RaisedFlag copying(m_bCopying);
-        PutTextOnClipboard(m_hWnd, TakeSelectedText().str());
+        // This copy's notifications that arrive after it (the listener's always does) bring no copy
+        // of the user's.
+        if (PutTextOnClipboard(m_hWnd, TakeSelectedText().str()))
+            m_lastExaminedSequence = ::GetClipboardSequenceNumber();
     }
     EnableButtons(FALSE);
     if (m_settings.MinimizeOnCopy)

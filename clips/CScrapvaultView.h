@@ -5,6 +5,7 @@
 
 #include "clips/ClipJournal.h"
 #include "clips/ClipList.h"
+#include "clips/ClipboardAccess.h"
 #include "clips/ListBoxItems.h"
 #include "clips/PendingCapture.h"
 #include "framework/CButton.h"
@@ -40,13 +41,16 @@ protected:
     static const MessageMap kMessageMap;
 
 private:
-    // Capture and the viewer chain.
+    // Capture, the viewer chain and the clipboard's listeners.
     void OnDrawClipboard();
+    void OnClipboardUpdate();
     void OnChangeCbChain(HWND hWndRemove, HWND hWndAfter);
     void OnDestroy();
     void JoinViewerChain();
     void LeaveViewerChain();
     bool MayCapture() const;
+    // Captures a change of the clipboard not yet examined, whichever notification brings it first.
+    void CaptureIfChanged();
     // Captures the content announced under this sequence number; a clipboard another program
     // holds is tried again on the retry timer.
     void CaptureClipboard(DWORD sequence);
@@ -113,6 +117,9 @@ private:
     ClipList m_clips{m_clipListItems};
     // Whether the view is in the viewer chain: it joins once, and leaves early at a session end.
     bool m_bInViewerChain = false;
+    // While the view is in the chain it is also a clipboard listener, so that a viewer ahead of it
+    // that keeps the chain's notifications, or died holding them, costs no copy.
+    std::optional<ClipboardFormatListener> m_clipboardListener;
     // The number of items the system menu had before the program added any; -1 until known.
     int m_nStandardSysMenuItems = -1;
 

@@ -99,17 +99,31 @@ OwnedGlobalBlock BlockFor(const void* bytes, std::size_t size) {
 }
 }  // namespace
 
-void PutTextOnClipboard(HWND owner, const std::u16string& text) {
+bool PutTextOnClipboard(HWND owner, const std::u16string& text) {
     // Everything is made before the clipboard is touched: without memory for either form of the
     // text, the clipboard keeps what it has.
     OwnedGlobalBlock unicode = BlockFor(text.c_str(), (text.size() + 1) * sizeof(char16_t));
     const std::string codePage = ToCodePage(text);
     OwnedGlobalBlock ansi = BlockFor(codePage.c_str(), codePage.size() + 1);
-    if (!unicode || !ansi) return;  // offered nothing: the blocks are freed with their owners
+    if (!unicode || !ansi) return false;  // offered nothing: the blocks are freed with their owners
     const OpenClipboardScope clipboard(owner, kCopyPatience);
-    if (clipboard.IsOpen()) {
-        ::EmptyClipboard();
-        if (::SetClipboardData(CF_UNICODETEXT, unicode.Get())) unicode.Release();
-        if (::SetClipboardData(CF_TEXT, ansi.Get())) ansi.Release();
-    }
+    if (!clipboard.IsOpen()) return false;
+    ::EmptyClipboard();
+    if (::SetClipboardData(CF_UNICODETEXT, unicode.Get())) unicode.Release();
+    if (::SetClipboardData(CF_TEXT, ansi.Get())) ansi.Release();
+    return true;
+}
+
+namespace {
+using ListenerFunction = BOOL(WINAPI*)(HWND);
+}  // namespace
+
+ClipboardFormatListener::ClipboardFormatListener(HWND window) : m_window(nullptr) {
+    static const auto addListener = SystemFunction<ListenerFunction>(L"user32.dll", "AddClipboardFormatListener");
+    if (addListener && addListener(window)) m_window = window;
+}
+
+ClipboardFormatListener::~ClipboardFormatListener() {
+    static const auto removeListener = SystemFunction<ListenerFunction>(L"user32.dll", "RemoveClipboardFormatListener");
+    if (m_window && removeListener) removeListener(m_window);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The program's reads and writes of the clipboard, and the move-only owners of the clipboard
-// and global memory they use, so every open is closed and every lock released on every path.
+// and global memory they use, so every open is closed and every lock released on every path; and
+// the owner of a window's place among the clipboard's listeners.
 #include <windows.h>
 
 #include <optional>
@@ -24,8 +25,22 @@ ClipboardReading ReadTextToCapture(HWND owner);
 
 // Replaces the clipboard's content with the text, exact as CF_UNICODETEXT and as the ANSI code
 // page gives it as CF_TEXT, waiting a moment for a clipboard another program holds; without
-// memory for the text, or with the clipboard still held, the clipboard is left as it was.
-void PutTextOnClipboard(HWND owner, const std::u16string& text);
+// memory for the text, or with the clipboard still held, the clipboard is left as it was (false).
+bool PutTextOnClipboard(HWND owner, const std::u16string& text);
+
+// The window among the clipboard's format listeners for the lifetime of the object: every change
+// of the clipboard posts it WM_CLIPBOARDUPDATE, whatever the viewer chain does. Without the
+// function (before Windows Vista) or when it fails, the window hears nothing more than before.
+class ClipboardFormatListener {
+public:
+    explicit ClipboardFormatListener(HWND window);
+    ~ClipboardFormatListener();
+    ClipboardFormatListener(const ClipboardFormatListener&) = delete;
+    ClipboardFormatListener& operator=(const ClipboardFormatListener&) = delete;
+
+private:
+    HWND m_window;  // null when the window is not listening
+};
 
 // The clipboard, open for the lifetime of the object (when opening succeeded).
 class OpenClipboardScope {

@@ -112,6 +112,44 @@ TEST(ViewerChain, NotificationsPassDownAndTheChainIsMendedAsViewersLeave) {
     EXPECT_EQ(program.Clippings(), (Texts{u"after", u"behind a hung viewer"}));
 }
 
+// A viewer of another process joined after the program stands ahead of it: what it does with the
+// chain's notifications costs the program no copy, and the program passes on every one it gets.
+TEST(ViewerChain, EveryCopyIsTakenOnceAndInOrderWhateverAViewerAheadOfTheProgramDoes) {
+    const struct {
+        const char* ahead;
+        bool swallows;
+        void (ViewerProcess::*then)() const;  // between the two rounds of copies
+        int passedOn[2];                      // per round: the notifications the viewer behind gets
+    } rows[] = {
+        {"a viewer that passes no WM_DRAWCLIPBOARD on", true, nullptr, {0, 0}},
+        {"a viewer killed while it stands ahead", false, &ViewerProcess::Kill, {4, 0}},
+        {"such a viewer leaving the chain as it should", true, &ViewerProcess::Leave, {0, 4}},
+    };
+    for (const auto& row : rows) {
+        QuietProfile();
+        Viewer behind;
+        Program program;
+        ViewerProcess ahead(row.swallows);
+        Texts expected;
+        for (int round = 0; round < 2; ++round) {
+            if (round == 1 && row.then) (ahead.*row.then)();
+            const int before = behind.Notifications();
+            for (int copy = 0; copy < 3; ++copy) {
+                const std::string text = "round " + std::to_string(round) + " copy " + std::to_string(copy);
+                CopyText(text);
+                expected.insert(expected.begin(), Widen(text));
+                WaitUntil([&] { return program.Clippings().size() > expected.size(); }, 100);  // not twice
+                EXPECT_EQ(program.Clippings(), expected) << row.ahead << ", " << text;
+            }
+            program.Select({1});  // the program's own copy, of which the listener hears only afterwards
+            program.SendClick(IDC_COPY);
+            WaitUntil([&] { return behind.Notifications() - before > row.passedOn[round]; }, 300);
+            EXPECT_EQ(program.Clippings(), expected) << row.ahead << ": the program's own copy, round " << round;
+            EXPECT_EQ(behind.Notifications() - before, row.passedOn[round]) << row.ahead << ", round " << round;
+        }
+    }
+}
+
 TEST(Startup, ShowsItsWindowMinimisedWithoutTheClipboardsTextAndASecondStartOrARestoreRequestWakesIt) {
     QuietProfile();
     CopyText("on the clipboard before the start");

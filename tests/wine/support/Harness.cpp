@@ -281,7 +281,7 @@ std::vector<UINT> ClipboardFormats() {
 
 // ---- The test's viewer ----
 
-Viewer::Viewer() {
+Viewer::Viewer(bool swallows) : m_swallows(swallows) {
     std::atomic<bool> joined{false};
     m_thread = std::thread([this, &joined] {
         WNDCLASSA windowClass{};
@@ -310,7 +310,7 @@ LRESULT CALLBACK Viewer::Proc(HWND window, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
         case WM_DRAWCLIPBOARD:
             ++self->m_notifications;
-            passOn();
+            if (!self->m_swallows) passOn();
             return 0;
         case WM_CHANGECBCHAIN:
             if (reinterpret_cast<HWND>(wParam) == self->m_next)
@@ -344,6 +344,39 @@ void Viewer::Leave() {
     PostMessageA(m_window, WM_CLOSE, 0, 0);
     WaitUntil([&] { return m_finished.load(); });  // leaving sends the program WM_CHANGECBCHAIN
     m_thread.join();
+}
+
+namespace {
+std::string ThisExecutable() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+constexpr char kJoined[] = "joined";  // the viewer process's window, once its join has been passed on
+}  // namespace
+
+ViewerProcess::ViewerProcess(bool swallows)
+    : m_process("\"" + ThisExecutable() + "\" --viewer" + (swallows ? " --swallow" : "")) {
+    m_process.Resume();
+    EXPECT_TRUE(WaitUntil([&] {
+        DWORD process = 0;
+        char title[sizeof kJoined] = {};
+        m_window = GetClipboardViewer();
+        GetWindowThreadProcessId(m_window, &process);
+        return process == m_process.Id() && GetWindowTextA(m_window, title, sizeof title) == sizeof kJoined - 1;
+    })) << "the viewer process did not join the chain";
+}
+
+void ViewerProcess::Leave() const {
+    PostMessageA(m_window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return m_process.ExitCode().has_value(); })) << "the viewer process did not end";
+}
+
+int RunViewer(bool swallows) {
+    const Viewer viewer(swallows);
+    SetWindowTextA(viewer.Window(), kJoined);
+    WaitUntil([&] { return viewer.Finished(); }, INFINITE);
+    return 0;
 }
 
 // ---- Modal windows ----

@@ -69,12 +69,14 @@ std::optional<std::u16string> ClipboardUnicode();
 std::vector<UINT> ClipboardFormats();
 
 // A clipboard viewer on a thread of its own: joined before the program, it stands behind it in the
-// chain and counts what the program passes on. Hang() stops it answering.
+// chain and counts what the program passes on. Hang() stops it answering. One that swallows passes
+// no WM_DRAWCLIPBOARD on, as some programs do.
 class Viewer {
 public:
-    Viewer();
+    explicit Viewer(bool swallows = false);
     ~Viewer() { Leave(); }
     int Notifications() const { return m_notifications; }
+    bool Finished() const { return m_finished; }
     HWND Window() const { return m_window; }
     HWND Next() const { return m_next; }
     void Hang();  // until Resume() or Leave()
@@ -84,6 +86,7 @@ public:
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     std::atomic<int> m_notifications{0};
+    const bool m_swallows;
     std::atomic<bool> m_hung{false}, m_hanging{false}, m_finished{false};
     std::atomic<HWND> m_window{nullptr}, m_next{nullptr};
     std::thread m_thread;
@@ -161,6 +164,7 @@ public:
     SuspendedProcess(const SuspendedProcess&) = delete;
     SuspendedProcess& operator=(const SuspendedProcess&) = delete;
     void Resume() const { ResumeThread(m_process.hThread); }
+    DWORD Id() const { return m_process.dwProcessId; }
     std::optional<DWORD> ExitCode() const;  // nothing while it runs
     // Ended at once, as Task Manager, a crash or a power cut ends it: nothing of it runs on.
     void Kill() const;
@@ -168,6 +172,20 @@ public:
 private:
     PROCESS_INFORMATION m_process{};
 };
+
+// A viewer in a process of its own, this test executable again: joined after the program, it stands
+// ahead of it in the chain.
+class ViewerProcess {
+public:
+    explicit ViewerProcess(bool swallows);
+    void Leave() const;                      // out of the chain as a closing program leaves it
+    void Kill() const { m_process.Kill(); }  // ended at once, its window still heading the chain
+
+private:
+    SuspendedProcess m_process;
+    HWND m_window = nullptr;
+};
+int RunViewer(bool swallows);  // that process: a Viewer until its window is closed
 
 // ---- The program as a process of its own ----
 HWND RunningProgram();  // the main window of the scrapvault.exe that runs, or null
