@@ -98,8 +98,9 @@ struct Session {
 };
 struct Step {
     std::function<void(Session&)> act;
-    int changes = -1;    // the store changes it makes, when that is part of the behaviour
-    bool saves = false;  // a full save or part of one
+    int changes = -1;          // the store changes it makes, when that is part of the behaviour
+    bool saves = false;        // a full save or part of one
+    bool changesList = false;  // by the program or by an older version
 };
 
 // A kill, then a start with these settings.
@@ -108,28 +109,20 @@ Step Start(std::int32_t numberToSave, bool removeDups, int changes = -1) {
                 run.program.reset();
                 run.numberToSave = numberToSave, run.removeDups = removeDups, ++run.starts;
                 run.program = std::make_unique<Program>(run.profile, numberToSave);
-                run.savedWithoutDups = run.splitWithoutDups = false;
             },
             changes};
 }
-Step Change(const std::function<void(ClipList&, bool removeDups)>& change) {
-    return {[=](Session& run) {
-                change(run.program->list, run.removeDups);
-                run.savedWithoutDups = run.splitWithoutDups = false;
-            },
-            1};
-}
 Step Capture(const char16_t* text) {
-    return Change([=](ClipList& list, bool removeDups) { list.InsertAtTop(text, removeDups); });
+    return {[=](Session& run) { run.program->list.InsertAtTop(text, run.removeDups); }, 1, false, true};
 }
 Step Edit(const char16_t* text) {
-    return Change([=](ClipList& list, bool) { list.InsertAtTop(text); });
+    return {[=](Session& run) { run.program->list.InsertAtTop(text); }, 1, false, true};
 }
 Step Delete(std::vector<int> indices) {
-    return Change([=](ClipList& list, bool) { list.Delete(indices); });
+    return {[=](Session& run) { run.program->list.Delete(indices); }, 1, false, true};
 }
 Step Clear() {
-    return Change([](ClipList& list, bool) { list.Clear(); });
+    return {[](Session& run) { run.program->list.Clear(); }, 1, false, true};
 }
 Step SaveAll() {
     return {[](Session& run) {
@@ -160,11 +153,12 @@ Step Continue(int maxWrites) {
 // The program is killed and an older version that knows no journal runs and saves these.
 Step OlderVersionSaves(const Texts& texts) {
     return {[=](Session& run) {
-        run.program.reset();
-        if (PlainLoad(run.profile, INT32_MAX) == texts) return;  // the profile is as it was
-        if (run.profile.changes <= run.profile.freezeAt) WriteClippingsAsBefore(run.profile, texts);
-        run.list = texts;
-    }};
+                run.program.reset();
+                if (PlainLoad(run.profile, INT32_MAX) == texts) return;  // the profile is as it was
+                if (run.profile.changes <= run.profile.freezeAt) WriteClippingsAsBefore(run.profile, texts);
+                run.list = texts;
+            },
+            -1, false, true};
 }
 Step Backup() {
     return {[](Session& run) { run.backup = PlainLoad(run.profile, INT32_MAX); }};
@@ -223,7 +217,7 @@ struct Moment {
 };
 
 // Plays the scenario and gives the moment before each step and after the last. Unless a change
-// is dropped or fails, every start shows what the old save and the old load would have.
+// is dropped or fails, every start shows the list as it stood, or as last saved (NextStart).
 std::vector<Moment> Play(FakeProfileStore& profile, const Scenario& scenario) {
     WriteClippingsAsBefore(profile, scenario.saved);
     Session run(profile);
@@ -232,6 +226,7 @@ std::vector<Moment> Play(FakeProfileStore& profile, const Scenario& scenario) {
     for (const Step& step : scenario.steps) {
         const int starts = run.starts;
         step.act(run);
+        if (step.changesList || run.starts > starts) run.savedWithoutDups = run.splitWithoutDups = false;
         if (run.program) run.list = run.program->items.texts;
         moments.push_back(
             {profile.changes, run.list, run.numberToSave, run.removeDups, run.starts > starts, run.savedWithoutDups});

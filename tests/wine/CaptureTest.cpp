@@ -1,7 +1,7 @@
 // Capture, the clipboard-viewer chain and the start-up: copies made by other threads reach the
-// program as other programs' copies do, and viewers of the test stand behind it in the chain. Then
-// how the program fits the real desktop: notifications that bring no clipboard change, text from
-// X11 programs and profile values of every type; and a capture that fails, which costs only itself.
+// program as other programs' copies do, and viewers of other processes stand behind it in the chain
+// and ahead of it. Then how the program fits the real desktop: text from X11 programs, announced
+// more than once, and profile values of every type; and a capture that fails, which costs only itself.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -91,63 +91,49 @@ TEST_F(Capture, ACopyHeldOpenAfterwardsIsTakenOnceAsItStandsWhenLetGoWithinTwoSe
     EXPECT_EQ(program.Clippings().front(), u"the next copy");
 }
 
-TEST(ViewerChain, NotificationsPassDownAndTheChainIsMendedAsViewersLeave) {
+// The chain as other programs change it, one step after another: viewers joined before the program
+// stand behind it, one joined after it ahead. Whatever they do, the program takes every copy once and
+// in order, never its own Copy, and passes on every notification the chain brings it.
+TEST(ViewerChain, EveryCopyIsTakenOnceAndInOrderAndPassedOnWhateverTheOtherViewersDo) {
     QuietProfile();
-    Viewer last, middle, first;  // the chain: the program, first, middle, last
+    Viewer last, further, next;  // the chain: the program, next, further, last
     Program program;
-    ASSERT_EQ(first.Next(), middle.Window());
-
-    last.Leave();  // a viewer further down: the program passes the change on
-    EXPECT_EQ(middle.Next(), nullptr);
-
-    first.Hang();  // a next viewer that stopped answering holds nothing up for long
-    CopyText("behind a hung viewer");
-    EXPECT_EQ(program.Clippings(), Texts{u"behind a hung viewer"});
-    first.Resume();
-
-    first.Leave();  // the program's own next viewer: the program links to the one after it
-    const int before = middle.Notifications();
-    CopyText("after");
-    EXPECT_EQ(middle.Notifications(), before + 1);
-    EXPECT_EQ(program.Clippings(), (Texts{u"after", u"behind a hung viewer"}));
+    std::optional<Viewer> ahead;
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        int passedOn;  // of the three copies and the program's own after them, those the last viewer hears of
+    } steps[] = {
+        {"a viewer further down leaving", [&] { further.Leave(); }, 4},
+        {"the program's next viewer leaving", [&] { next.Leave(); }, 4},
+        {"a viewer ahead that passes no WM_DRAWCLIPBOARD on", [&] { ahead.emplace(true); }, 0},
+        {"that viewer leaving the chain as it should", [&] { ahead->Leave(); }, 4},
+        {"a viewer ahead that passes them on", [&] { ahead.emplace(); }, 4},
+        {"that viewer killed", [&] { ahead->Kill(); }, 0},
+    };
+    Texts expected;
+    for (const auto& step : steps) {
+        step.make();
+        const int before = last.Notifications();
+        for (const char* copy : {": one", ": two", ": three"}) {
+            CopyText(step.change + std::string(copy));
+            expected.insert(expected.begin(), Widen(step.change + std::string(copy)));
+        }
+        program.Select({1});  // the program's own copy, of which the listener hears once it is made
+        program.SendClick(IDC_COPY);
+        WaitUntil([&] { return last.Notifications() - before > step.passedOn; }, 300);  // nor more
+        EXPECT_EQ(program.Clippings(), expected) << step.change;
+        EXPECT_EQ(last.Notifications() - before, step.passedOn) << step.change;
+    }
 }
 
-// A viewer of another process joined after the program stands ahead of it: what it does with the
-// chain's notifications costs the program no copy, and the program passes on every one it gets.
-TEST(ViewerChain, EveryCopyIsTakenOnceAndInOrderWhateverAViewerAheadOfTheProgramDoes) {
-    const struct {
-        const char* ahead;
-        bool swallows;
-        void (ViewerProcess::*then)() const;  // between the two rounds of copies
-        int passedOn[2];                      // per round: the notifications the viewer behind gets
-    } rows[] = {
-        {"a viewer that passes no WM_DRAWCLIPBOARD on", true, nullptr, {0, 0}},
-        {"a viewer killed while it stands ahead", false, &ViewerProcess::Kill, {4, 0}},
-        {"such a viewer leaving the chain as it should", true, &ViewerProcess::Leave, {0, 4}},
-    };
-    for (const auto& row : rows) {
-        QuietProfile();
-        Viewer behind;
-        Program program;
-        ViewerProcess ahead(row.swallows);
-        Texts expected;
-        for (int round = 0; round < 2; ++round) {
-            if (round == 1 && row.then) (ahead.*row.then)();
-            const int before = behind.Notifications();
-            for (int copy = 0; copy < 3; ++copy) {
-                const std::string text = "round " + std::to_string(round) + " copy " + std::to_string(copy);
-                CopyText(text);
-                expected.insert(expected.begin(), Widen(text));
-                WaitUntil([&] { return program.Clippings().size() > expected.size(); }, 100);  // not twice
-                EXPECT_EQ(program.Clippings(), expected) << row.ahead << ", " << text;
-            }
-            program.Select({1});  // the program's own copy, of which the listener hears only afterwards
-            program.SendClick(IDC_COPY);
-            WaitUntil([&] { return behind.Notifications() - before > row.passedOn[round]; }, 300);
-            EXPECT_EQ(program.Clippings(), expected) << row.ahead << ": the program's own copy, round " << round;
-            EXPECT_EQ(behind.Notifications() - before, row.passedOn[round]) << row.ahead << ", round " << round;
-        }
-    }
+TEST(ViewerChain, ANextViewerThatStoppedAnsweringHoldsNothingUpForLong) {
+    QuietProfile();
+    const Viewer hung;
+    Program program;
+    hung.Hang();
+    CopyText("behind a hung viewer");
+    EXPECT_EQ(program.Clippings(), Texts{u"behind a hung viewer"});
 }
 
 TEST(Startup, ShowsItsWindowMinimisedWithoutTheClipboardsTextAndASecondStartOrARestoreRequestWakesIt) {
@@ -260,14 +246,6 @@ TEST_F(Desktop, OnlyANotificationThatBringsAClipboardChangeIsCapturedAndX11TextC
              program.Select({0});
              program.SendClick(IDC_COPY);
              CopyTextInX11(utf8, viewer);
-         },
-         {x11, u"windows copy"}},
-        // As a viewer in front of the program passes on a notification that changed nothing, and
-        // as Wine announces an X11 copy again: the same sequence number.
-        {"a notification sent twice",
-         [&] {
-             SendMessageA(program.View(), WM_DRAWCLIPBOARD, 0, 0);
-             SendMessageA(program.View(), WM_DRAWCLIPBOARD, 0, 0);
          },
          {x11, u"windows copy"}},
         {"the same text copied again", [&] { CopyUnicode(x11); }, {x11, x11, u"windows copy"}},

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <cwchar>
 #include <utility>
@@ -19,6 +18,7 @@ namespace harness {
 
 namespace {
 constexpr wchar_t kProfileKey[] = L"Software\\QUORVEX\\Scrapvault";
+std::string ClipName(std::size_t number) { return (number < 10 ? "CLIP 0" : "CLIP ") + std::to_string(number); }
 
 RegKey Section(const char* section) {
     const std::wstring name = kProfileKey + (L"\\" + std::wstring(section, section + std::strlen(section)));
@@ -113,8 +113,6 @@ std::u16string Megabyte(const std::u16string& pattern) {
     return text;
 }
 
-std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
-
 std::string InCodePage(const std::u16string& text) {
     std::string bytes(text.size() * 2 + 1, '\0');
     bytes.resize(
@@ -150,8 +148,6 @@ std::optional<int> ReadInt(const char* section, const char* name) {
     return number;
 }
 
-std::string ClipName(std::size_t number) { return (number < 10 ? "CLIP 0" : "CLIP ") + std::to_string(number); }
-
 Texts SavedClippings(int count) {
     Texts texts;
     for (int number = 0; number < count; ++number) {
@@ -174,8 +170,6 @@ std::optional<std::string> ReadAnsi(const char* section, const char* name) {
 }
 
 // ---- The clipboard ----
-
-Format Text(const std::string& bytes, UINT format) { return {format, bytes + '\0'}; }
 
 Format Unicode(const std::u16string& text) {
     return {CF_UNICODETEXT, std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * 2)};
@@ -239,10 +233,6 @@ bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std:
     return answered;
 }
 
-void CopyText(const std::string& bytes) { SetClipboard({Text(bytes)}); }
-
-void CopyUnicode(const std::u16string& text) { SetClipboard({Unicode(text)}); }
-
 namespace {
 // The whole block of the format on the clipboard.
 std::optional<std::string> ClipboardBlock(UINT format) {
@@ -277,106 +267,6 @@ std::vector<UINT> ClipboardFormats() {
         formats.push_back(format);
     CloseClipboard();
     return formats;
-}
-
-// ---- The test's viewer ----
-
-Viewer::Viewer(bool swallows) : m_swallows(swallows) {
-    std::atomic<bool> joined{false};
-    m_thread = std::thread([this, &joined] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = &Viewer::Proc;
-        windowClass.lpszClassName = "ScrapvaultTestViewer";
-        RegisterClassA(&windowClass);  // a second registration fails harmlessly
-        const HWND window =
-            CreateWindowExA(0, windowClass.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        m_window = window;
-        m_next = SetClipboardViewer(window);
-        joined = true;
-        MSG msg;
-        while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-        m_finished = true;
-    });
-    WaitUntil([&] { return joined.load(); });  // the chain's notifications may pass this thread
-}
-
-LRESULT CALLBACK Viewer::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<Viewer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
-    const auto passOn = [&] {
-        if (HWND next = self->m_next) SendMessageTimeoutA(next, message, wParam, lParam, SMTO_NORMAL, 5000, nullptr);
-    };
-    switch (message) {
-        case WM_DRAWCLIPBOARD:
-            ++self->m_notifications;
-            if (!self->m_swallows) passOn();
-            return 0;
-        case WM_CHANGECBCHAIN:
-            if (reinterpret_cast<HWND>(wParam) == self->m_next)
-                self->m_next = reinterpret_cast<HWND>(lParam);
-            else
-                passOn();
-            return 0;
-        case WM_APP:  // the hang: no message is taken while it lasts
-            self->m_hanging = true;
-            while (self->m_hung) Sleep(10);
-            self->m_hanging = false;
-            return 0;
-        case WM_CLOSE:
-            ChangeClipboardChain(window, self->m_next);
-            DestroyWindow(window);
-            PostQuitMessage(0);
-            return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void Viewer::Hang() {
-    m_hung = true;
-    PostMessageA(m_window, WM_APP, 0, 0);
-    while (!m_hanging) Sleep(1);
-}
-
-void Viewer::Leave() {
-    if (!m_thread.joinable()) return;
-    m_hung = false;
-    PostMessageA(m_window, WM_CLOSE, 0, 0);
-    WaitUntil([&] { return m_finished.load(); });  // leaving sends the program WM_CHANGECBCHAIN
-    m_thread.join();
-}
-
-namespace {
-std::string ThisExecutable() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-constexpr char kJoined[] = "joined";  // the viewer process's window, once its join has been passed on
-}  // namespace
-
-ViewerProcess::ViewerProcess(bool swallows)
-    : m_process("\"" + ThisExecutable() + "\" --viewer" + (swallows ? " --swallow" : "")) {
-    m_process.Resume();
-    EXPECT_TRUE(WaitUntil([&] {
-        DWORD process = 0;
-        char title[sizeof kJoined] = {};
-        m_window = GetClipboardViewer();
-        GetWindowThreadProcessId(m_window, &process);
-        return process == m_process.Id() && GetWindowTextA(m_window, title, sizeof title) == sizeof kJoined - 1;
-    })) << "the viewer process did not join the chain";
-}
-
-void ViewerProcess::Leave() const {
-    PostMessageA(m_window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return m_process.ExitCode().has_value(); })) << "the viewer process did not end";
-}
-
-int RunViewer(bool swallows) {
-    const Viewer viewer(swallows);
-    SetWindowTextA(viewer.Window(), kJoined);
-    WaitUntil([&] { return viewer.Finished(); }, INFINITE);
-    return 0;
 }
 
 // ---- Modal windows ----
@@ -549,8 +439,6 @@ std::string WindowsPath(const std::string& path) {
     return windowsPath;
 }
 
-HWND RunningProgram() { return FindWindowW(L"FrameworkFrame", L"Scrapvault"); }
-
 HWND ViewOf(HWND main) { return GetDlgItem(main, AFX_IDW_PANE_FIRST); }
 
 Texts ListedBy(HWND main) {
@@ -566,6 +454,86 @@ void CopyListed(HWND main, const std::u16string& text) {
     CListBox list;
     list.Attach(GetDlgItem(ViewOf(main), IDC_CLIP_LIST));
     ASSERT_TRUE(WaitUntil([&] { return list.GetCount() > 0 && list.GetText(0).str() == text; })) << InCodePage(text);
+}
+
+// ---- The test's viewers ----
+
+namespace {
+constexpr char kViewerClass[] = "ScrapvaultTestViewer";
+constexpr char kJoined[] = "joined";  // a viewer's window, once the chain has passed its join on
+
+// The viewer process's one window. Its user data counts the notifications, for the test to read.
+HWND g_nextViewer = nullptr;
+bool g_swallows = false;
+LRESULT CALLBACK ViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto passOn = [&] {
+        if (g_nextViewer) SendMessageTimeoutA(g_nextViewer, message, wParam, lParam, SMTO_NORMAL, 5000, nullptr);
+    };
+    switch (message) {
+        case WM_DRAWCLIPBOARD:
+            SetWindowLongPtrA(window, GWLP_USERDATA, GetWindowLongPtrA(window, GWLP_USERDATA) + 1);
+            if (!g_swallows) passOn();
+            return 0;
+        case WM_CHANGECBCHAIN:
+            if (reinterpret_cast<HWND>(wParam) == g_nextViewer)
+                g_nextViewer = reinterpret_cast<HWND>(lParam);
+            else
+                passOn();
+            return 0;
+        case WM_CLOSE:
+            ChangeClipboardChain(window, g_nextViewer);
+            DestroyWindow(window);
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::string ViewerCommandLine(bool swallows) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return "\"" + std::string(self) + "\" --viewer" + (swallows ? " --swallow" : "");
+}
+}  // namespace
+
+int RunViewer(bool swallows) {
+    g_swallows = swallows;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = ViewerProc;
+    windowClass.lpszClassName = kViewerClass;
+    RegisterClassA(&windowClass);
+    const HWND window = CreateWindowExA(0, kViewerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    g_nextViewer = SetClipboardViewer(window);
+    SetWindowTextA(window, kJoined);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    return 0;
+}
+
+Viewer::Viewer(bool swallows) : m_process(ViewerCommandLine(swallows)) {
+    m_process.Resume();
+    // At the head of the chain once joined; the chain's notifications may pass this thread meanwhile.
+    EXPECT_TRUE(WaitUntil([&] {
+        DWORD process = 0;
+        char title[sizeof kJoined] = {};
+        m_window = GetClipboardViewer();
+        GetWindowThreadProcessId(m_window, &process);
+        return process == m_process.Id() && GetWindowTextA(m_window, title, sizeof title) == sizeof kJoined - 1;
+    })) << "the viewer did not join the chain";
+}
+
+int Viewer::Notifications() const { return static_cast<int>(GetWindowLongPtrA(m_window, GWLP_USERDATA)); }
+
+void Viewer::Hang(bool hung) const {
+    const HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(m_window, nullptr));
+    hung ? SuspendThread(thread) : ResumeThread(thread);
+    CloseHandle(thread);
+}
+
+void Viewer::Leave() const {
+    Hang(false);
+    PostMessageA(m_window, WM_CLOSE, 0, 0);  // leaving sends the program WM_CHANGECBCHAIN
+    EXPECT_TRUE(WaitUntil([&] { return m_process.ExitCode().has_value(); })) << "the viewer did not end";
 }
 
 ProgramProcess::ProgramProcess() {
@@ -587,3 +555,11 @@ void ProgramProcess::Press(int buttonId, const std::vector<int>& selection, cons
 }
 
 }  // namespace harness
+
+// The tests' entry point. Started as "<test> --viewer [--swallow]", a test executable is a Viewer.
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--viewer") == 0)
+        return harness::RunViewer(argc > 2 && std::strcmp(argv[2], "--swallow") == 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

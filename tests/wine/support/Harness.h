@@ -1,7 +1,7 @@
 #pragma once
 // What the Windows-side tests share: the real program in the test's own process (on its thread) or
-// in one of its own, the registry profile, the clipboard as other programs use it, a clipboard
-// viewer of the test, modal windows answered from another thread, and waits that keep this
+// in one of its own, the registry profile, the clipboard as other programs use it, clipboard
+// viewers of the test, modal windows answered from another thread, and waits that keep this
 // thread's windows answering.
 #include <windows.h>
 
@@ -25,7 +25,7 @@ void Settle();            // dispatches until no message sent or posted to this 
 std::string EveryByte();  // the bytes 1 to 255
 std::u16string FromWindows1252(const std::string& bytes);  // code-page bytes as the list shows them
 std::u16string Megabyte(const std::u16string& pattern);    // the pattern repeated to 1 MB and more
-std::u16string Widen(const std::string& ascii);
+inline std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 std::string InCodePage(const std::u16string& text);  // as the platform puts it in the code page
 
 // ---- The profile: HKCU\Software\QUORVEX\Scrapvault\<section> ----
@@ -38,7 +38,6 @@ struct QuietStart {   // as a fixture's first member
 void Store(const char* section, const char* name, DWORD type, const std::string& bytes);
 void StoreInt(const char* section, const char* name, int value);
 std::optional<int> ReadInt(const char* section, const char* name);
-std::string ClipName(std::size_t number);  // "CLIP 00", "CLIP 01", ...
 // CLIP 00 to CLIP <count - 1> as texts; "<none>" for a missing entry or one that is no text.
 Texts SavedClippings(int count);
 // The texts, in the code page, and the ending entry, as a version that keeps no journal saves them.
@@ -51,15 +50,15 @@ struct Format {
     UINT id;
     std::string bytes;
 };
-Format Text(const std::string& bytes, UINT format = CF_TEXT);  // 8-bit text, with its zero
-Format Unicode(const std::u16string& text);                    // CF_UNICODETEXT, with its zero
+inline Format Text(const std::string& bytes, UINT format = CF_TEXT) { return {format, bytes + '\0'}; }  // 8-bit
+Format Unicode(const std::u16string& text);  // CF_UNICODETEXT, with its zero
 // A registered format, as programs mark private content.
 Format Marker(const char* name, const std::string& bytes = std::string(4, '\0'));
 // One copy: the clipboard emptied and given exactly these formats by another thread, as another
 // program copies (the viewers are notified); then Settle().
 void SetClipboard(const std::vector<Format>& formats);
-void CopyText(const std::string& bytes);       // as CF_TEXT alone
-void CopyUnicode(const std::u16string& text);  // as CF_UNICODETEXT alone, as Unicode programs copy
+inline void CopyText(const std::string& bytes) { SetClipboard({Text(bytes)}); }
+inline void CopyUnicode(const std::u16string& text) { SetClipboard({Unicode(text)}); }  // as Unicode programs copy
 // Another program's copy that keeps the clipboard open afterwards, as many do: opened again at once,
 // held for holdMs, its content replaced by any replacement, then let go. True when it held the
 // clipboard so and `answering` answered a message sent to it meanwhile.
@@ -67,30 +66,6 @@ bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std:
 std::optional<std::string> ClipboardText(UINT format = CF_TEXT);
 std::optional<std::u16string> ClipboardUnicode();
 std::vector<UINT> ClipboardFormats();
-
-// A clipboard viewer on a thread of its own: joined before the program, it stands behind it in the
-// chain and counts what the program passes on. Hang() stops it answering. One that swallows passes
-// no WM_DRAWCLIPBOARD on, as some programs do.
-class Viewer {
-public:
-    explicit Viewer(bool swallows = false);
-    ~Viewer() { Leave(); }
-    int Notifications() const { return m_notifications; }
-    bool Finished() const { return m_finished; }
-    HWND Window() const { return m_window; }
-    HWND Next() const { return m_next; }
-    void Hang();  // until Resume() or Leave()
-    void Resume() { m_hung = false; }
-    void Leave();  // out of the chain, as a closing program leaves it
-
-private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    std::atomic<int> m_notifications{0};
-    const bool m_swallows;
-    std::atomic<bool> m_hung{false}, m_hanging{false}, m_finished{false};
-    std::atomic<HWND> m_window{nullptr}, m_next{nullptr};
-    std::thread m_thread;
-};
 
 // ---- Modal windows ----
 // Runs trigger() while another thread waits for a dialog or message box captioned `caption` and runs
@@ -173,22 +148,26 @@ private:
     PROCESS_INFORMATION m_process{};
 };
 
-// A viewer in a process of its own, this test executable again: joined after the program, it stands
-// ahead of it in the chain.
-class ViewerProcess {
+// A clipboard viewer in a process of its own, this test executable again: joined before the program,
+// it stands behind it in the chain and counts what the program passes on; joined after, it stands
+// ahead. One that swallows passes no WM_DRAWCLIPBOARD on, as some programs do.
+class Viewer {
 public:
-    explicit ViewerProcess(bool swallows);
+    explicit Viewer(bool swallows = false);
+    ~Viewer() { Leave(); }
+    int Notifications() const;
+    void Hang(bool hung = true) const;       // its window stops answering, or answers again
     void Leave() const;                      // out of the chain as a closing program leaves it
-    void Kill() const { m_process.Kill(); }  // ended at once, its window still heading the chain
+    void Kill() const { m_process.Kill(); }  // ended at once, its window still in the chain
 
 private:
     SuspendedProcess m_process;
     HWND m_window = nullptr;
 };
-int RunViewer(bool swallows);  // that process: a Viewer until its window is closed
 
 // ---- The program as a process of its own ----
-HWND RunningProgram();  // the main window of the scrapvault.exe that runs, or null
+// The main window of the scrapvault.exe that runs, or null.
+inline HWND RunningProgram() { return FindWindowW(L"FrameworkFrame", L"Scrapvault"); }
 
 // scrapvault.exe started as the user starts it, once its window is shown with its clippings.
 class ProgramProcess {
