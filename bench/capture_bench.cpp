@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@
 #include "clips/ClipboardAccess.h"
 #include "clips/ListBoxItems.h"
 #include "framework/RegKey.h"
+#include "framework/SystemFunction.h"
 #include "framework/WideText.h"
 
 namespace {
@@ -38,7 +40,8 @@ constexpr char kBareWindowArgument[] = "--bare-window";
 constexpr char kBareWindowCaption[] = "CaptureBenchBareWindow";
 constexpr char kBareViewerArgument[] = "--bare-viewer";
 // The bare viewer that also makes the program's own clipboard calls of a capture, all but the
-// journal record: the sequence number before and after the reading, and the list of formats.
+// journal record: the sequence number before and after the reading, and the list of formats; and
+// that listens to the clipboard as the program does, taking a copy from the first notification.
 constexpr char kLikeProgramArgument[] = "--like-the-program";
 constexpr char kBareViewerCaption[] = "CaptureBenchBareViewer";
 
@@ -231,7 +234,8 @@ void MeasureEndToEnd(const char* program, const char* self) {
         "  it at the top of a list"
         " box set up like the program's, passes the notification on) holding as many items, and beside the\n"
         "  same viewer making the program's other clipboard calls of a capture (two sequence numbers and the\n"
-        "  list of formats): what the program does but for its journal record\n",
+        "  list of formats) and listening to the clipboard as the program does: what the program does but for\n"
+        "  its journal record\n",
         kEndToEndRounds, kSamples);
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = ViewerProc;
@@ -269,27 +273,38 @@ void MeasureEndToEnd(const char* program, const char* self) {
 HWND g_bareList = nullptr;
 HWND g_bareNext = nullptr;
 bool g_likeProgram = false;
+DWORD g_examinedSequence = 0;
+void BareCapture(HWND window) {
+    if (g_likeProgram) {
+        const DWORD sequence = GetClipboardSequenceNumber();
+        if (sequence == g_examinedSequence) return;  // the chain's notification and the listener's
+        g_examinedSequence = sequence;
+    }
+    if (OpenClipboard(window)) {
+        UINT formats[64];
+        UINT count = 0;
+        using ListFormats = BOOL(WINAPI*)(UINT*, UINT, UINT*);  // Vista on, looked up as the program does
+        static const auto listFormats = SystemFunction<ListFormats>(L"user32.dll", "GetUpdatedClipboardFormats");
+        if (g_likeProgram && listFormats) listFormats(formats, 64, &count);
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            if (const wchar_t* text = static_cast<const wchar_t*>(GlobalLock(data))) {
+                SendMessageW(g_bareList, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text));
+                GlobalUnlock(data);
+            }
+        }
+        CloseClipboard();
+    }
+    if (g_likeProgram) g_examinedSequence = GetClipboardSequenceNumber();
+}
+
 LRESULT CALLBACK BareViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_DRAWCLIPBOARD:
-            if (g_likeProgram) GetClipboardSequenceNumber();
-            if (OpenClipboard(window)) {
-                UINT formats[64];
-                UINT count = 0;
-                using ListFormats = BOOL(WINAPI*)(UINT*, UINT, UINT*);  // Vista on, looked up as the program does
-                static const auto listFormats = reinterpret_cast<ListFormats>(reinterpret_cast<void (*)()>(
-                    GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetUpdatedClipboardFormats")));
-                if (g_likeProgram && listFormats) listFormats(formats, 64, &count);
-                if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-                    if (const wchar_t* text = static_cast<const wchar_t*>(GlobalLock(data))) {
-                        SendMessageW(g_bareList, LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(text));
-                        GlobalUnlock(data);
-                    }
-                }
-                CloseClipboard();
-            }
-            if (g_likeProgram) GetClipboardSequenceNumber();
+            BareCapture(window);
             if (g_bareNext) SendMessageA(g_bareNext, message, wParam, lParam);
+            return 0;
+        case WM_CLIPBOARDUPDATE:  // only the viewer like the program listens
+            BareCapture(window);
             return 0;
         case WM_CHANGECBCHAIN:
             KeepChain(g_bareNext, wParam, lParam);
@@ -325,6 +340,8 @@ int RunBareViewer(int items) {
         SendMessageW(g_bareList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ClippingText(n).c_str()));
     SendMessageA(g_bareList, WM_SETREDRAW, TRUE, 0);
     g_bareNext = SetClipboardViewer(window);
+    std::optional<ClipboardFormatListener> listening;
+    if (g_likeProgram) listening.emplace(window);
     ShowWindow(window, SW_SHOWMINIMIZED);
     MSG msg;  // WM_CLOSE ends it: the default handling destroys the window, which leaves the chain
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
