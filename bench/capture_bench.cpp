@@ -3,10 +3,11 @@
 // and end to end (from another program's CloseClipboard to the notification leaving the real
 // program, which passes it on only after the capture), the latter beside the reference measured
 // in the same run: a bare viewer, this benchmark again, that reads CF_UNICODETEXT, inserts it at the top
-// of as many items and passes the notification on. Then how long the program takes from its
-// process start to a list filled with 32,767 saved clippings, beside the reference measured in
-// the same run: the start of a process that shows a bare window, plus the raw registry reads and
-// list inserts of the same clippings. Prints its figures.
+// of as many items and passes the notification on; the same listening to the clipboard as the program
+// does; and that one also making the program's other clipboard call, the list of formats. Then how long the program
+// takes from its process start to a list filled with 32,767 saved clippings, beside the reference measured in the same
+// run: the start of a process that shows a bare window, plus the raw registry reads and list inserts of the same
+// clippings. Prints its figures.
 //
 //   capture_bench [path\to\scrapvault.exe]     (without a path only the in-process part runs)
 #include <windows.h>
@@ -39,9 +40,10 @@ constexpr DWORD kPauseBetweenCopiesMs = 3;
 constexpr char kBareWindowArgument[] = "--bare-window";
 constexpr char kBareWindowCaption[] = "CaptureBenchBareWindow";
 constexpr char kBareViewerArgument[] = "--bare-viewer";
-// The bare viewer that also makes the program's own clipboard calls of a capture, all but the
-// journal record: the sequence number before and after the reading, and the list of formats; and
-// that listens to the clipboard as the program does, taking a copy from the first notification.
+// The bare viewer that also listens to the clipboard as the program does, taking a copy from the
+// first notification by its sequence number (read before and after the reading).
+constexpr char kListeningArgument[] = "--listening";
+// The listening viewer that also lists the formats: the program's clipboard calls of a capture.
 constexpr char kLikeProgramArgument[] = "--like-the-program";
 constexpr char kBareViewerCaption[] = "CaptureBenchBareViewer";
 
@@ -233,9 +235,9 @@ void MeasureEndToEnd(const char* program, const char* self) {
         "  rounds of %d copies of CF_UNICODETEXT), the program beside a bare viewer (reads CF_UNICODETEXT, inserts\n"
         "  it at the top of a list"
         " box set up like the program's, passes the notification on) holding as many items, and beside the\n"
-        "  same viewer making the program's other clipboard calls of a capture (two sequence numbers and the\n"
-        "  list of formats) and listening to the clipboard as the program does: what the program does but for\n"
-        "  its journal record\n",
+        "  same viewer listening to the clipboard as the program does (a capture from the first notification,\n"
+        "  by the sequence numbers before and after it), and beside that viewer also listing the formats: the\n"
+        "  program's clipboard calls, what the program does but for its journal record\n",
         kEndToEndRounds, kSamples);
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = ViewerProc;
@@ -246,22 +248,24 @@ void MeasureEndToEnd(const char* program, const char* self) {
         const std::string bareLine =
             std::string("\"") + self + "\" " + kBareViewerArgument + " " + std::to_string(size);
         // Round after round of all three, so that the load of a shared machine falls on each alike.
-        std::vector<double> bareSamples, likeSamples, withoutDupsSamples, withDupsSamples;
+        std::vector<double> bareSamples, listeningSamples, likeSamples, withoutDupsSamples, withDupsSamples;
         for (int round = 0; round < kEndToEndRounds; ++round) {
             AddEndToEndSamples(bareLine, kBareViewerCaption, bareSamples);
+            AddEndToEndSamples(bareLine + " " + kListeningArgument, kBareViewerCaption, listeningSamples);
             AddEndToEndSamples(bareLine + " " + kLikeProgramArgument, kBareViewerCaption, likeSamples);
             SeedProfile(size, false);
             AddEndToEndSamples(programLine, "Scrapvault", withoutDupsSamples);
             SeedProfile(size, true);
             AddEndToEndSamples(programLine, "Scrapvault", withDupsSamples);
         }
-        const double bare = Median(bareSamples), like = Median(likeSamples), withoutDups = Median(withoutDupsSamples),
-                     withDups = Median(withDupsSamples);
+        const double bare = Median(bareSamples), listening = Median(listeningSamples), like = Median(likeSamples),
+                     withoutDups = Median(withoutDupsSamples), withDups = Median(withDupsSamples);
         std::printf(
-            "  %6d items: program RemoveDups 1 %8.3f ms, RemoveDups 0 %8.3f ms; bare viewer %8.3f ms, with the"
-            " program's clipboard calls %8.3f ms; ratio RemoveDups 1 / bare %.2f, / with the calls %.2f%s\n",
-            size, withDups, withoutDups, bare, like, withDups / bare, withDups / like,
-            size == kFullList ? " (target <= 1.20)" : "");
+            "  %6d items: program RemoveDups 1 %8.3f ms, RemoveDups 0 %8.3f ms; bare viewer %8.3f ms, listening"
+            " %8.3f ms, with the program's clipboard calls %8.3f ms; ratio RemoveDups 1 / bare %.2f,"
+            " / listening %.2f%s, / with the calls %.2f\n",
+            size, withDups, withoutDups, bare, listening, like, withDups / bare, withDups / listening,
+            size == kFullList ? " (target <= 1.20)" : "", withDups / like);
     }
     RegKey::DeleteTree(HKEY_CURRENT_USER, kProfileKey);
 }
@@ -272,10 +276,10 @@ void MeasureEndToEnd(const char* program, const char* self) {
 // top-level window.
 HWND g_bareList = nullptr;
 HWND g_bareNext = nullptr;
-bool g_likeProgram = false;
+bool g_listening = false, g_likeProgram = false;
 DWORD g_examinedSequence = 0;
 void BareCapture(HWND window) {
-    if (g_likeProgram) {
+    if (g_listening) {
         const DWORD sequence = GetClipboardSequenceNumber();
         if (sequence == g_examinedSequence) return;  // the chain's notification and the listener's
         g_examinedSequence = sequence;
@@ -294,7 +298,7 @@ void BareCapture(HWND window) {
         }
         CloseClipboard();
     }
-    if (g_likeProgram) g_examinedSequence = GetClipboardSequenceNumber();
+    if (g_listening) g_examinedSequence = GetClipboardSequenceNumber();
 }
 
 LRESULT CALLBACK BareViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -303,7 +307,7 @@ LRESULT CALLBACK BareViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM
             BareCapture(window);
             if (g_bareNext) SendMessageA(g_bareNext, message, wParam, lParam);
             return 0;
-        case WM_CLIPBOARDUPDATE:  // only the viewer like the program listens
+        case WM_CLIPBOARDUPDATE:  // only a listening viewer hears it
             BareCapture(window);
             return 0;
         case WM_CHANGECBCHAIN:
@@ -341,7 +345,7 @@ int RunBareViewer(int items) {
     SendMessageA(g_bareList, WM_SETREDRAW, TRUE, 0);
     g_bareNext = SetClipboardViewer(window);
     std::optional<ClipboardFormatListener> listening;
-    if (g_likeProgram) listening.emplace(window);
+    if (g_listening) listening.emplace(window);
     ShowWindow(window, SW_SHOWMINIMIZED);
     MSG msg;  // WM_CLOSE ends it: the default handling destroys the window, which leaves the chain
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
@@ -437,6 +441,7 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string(argv[1]) == kBareWindowArgument) return RunBareWindow();
     if (argc > 2 && std::string(argv[1]) == kBareViewerArgument) {
         g_likeProgram = argc > 3 && std::string(argv[3]) == kLikeProgramArgument;
+        g_listening = g_likeProgram || (argc > 3 && std::string(argv[3]) == kListeningArgument);
         return RunBareViewer(std::atoi(argv[2]));
     }
     MeasureInProcess();
