@@ -82,7 +82,14 @@ void PutText(const std::u16string& text) {
 }
 
 // The program's own read of a capture.
-std::u16string ReadText() { return ReadTextToCapture(nullptr).text.value_or(u""); }
+std::u16string ReadText() {
+    const HWND owner = nullptr;
+    SystemClipboard clipboard(owner);
+    if (!clipboard.Open(kOneAttempt)) return u"";
+    std::u16string text = clipboard.ReadText().value_or(u"");
+    clipboard.Close();
+    return text;
+}
 
 // The list work and the clipboard read of one capture, on a list box like the program's.
 void MeasureInProcess() {

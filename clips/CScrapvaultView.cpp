@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <new>
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "clips/CaptureRules.h"
 #include "clips/ClipboardAccess.h"
 #include "clips/ConfirmExitHolder.h"
 #include "clips/SystemMenuEntries.h"
@@ -110,7 +108,7 @@ void CScrapvaultView::OnInitialUpdate() {
     RestorePosition();
     LayoutControls();
     OnInitMenu(nullptr);
-    m_lastExaminedSequence = ::GetClipboardSequenceNumber();
+    m_capture.PassOverCurrent();
     m_bReady = 1;
 }
 
@@ -140,62 +138,47 @@ bool CScrapvaultView::MayCapture() const {
 }
 
 void CScrapvaultView::OnDrawClipboard() {
-    CaptureIfChanged();
+    OnClipboardChange();
     PassToNextViewer(WM_DRAWCLIPBOARD, 0, 0);
 }
 
 // A listener's notification is the view's own: nothing to pass on.
-void CScrapvaultView::OnClipboardUpdate() { CaptureIfChanged(); }
+void CScrapvaultView::OnClipboardUpdate() { OnClipboardChange(); }
 
-void CScrapvaultView::CaptureIfChanged() {
+void CScrapvaultView::OnClipboardChange() {
     if (!MayCapture()) return;
-    // The chain's notification and the listener's for one copy carry one sequence number: the
-    // second finds it examined.
-    const DWORD sequence = ::GetClipboardSequenceNumber();
-    if (capture::ClipboardChangedSince(sequence, m_lastExaminedSequence)) CaptureClipboard(sequence);
-}
-
-void CScrapvaultView::CaptureClipboard(DWORD sequence) {
-    // Examined however the capture ends, a failure included: the copy's other notification does
-    // not try it again.
-    m_lastExaminedSequence = sequence;
-    bool held = false;
-    try {
+    {
         // From the first look at the clipboard on: a notification that the reading itself brings
         // about is no copy of the user's.
         const RaisedFlag capturing(s_bCapturing);
-        const ClipboardReading reading = ReadTextToCapture(m_hWnd);
-        held = reading.held;
-        if (reading.text) AddClipping(reading.text->c_str());
-    } catch (const std::bad_alloc&) {
-        // No memory for this text: this one capture is dropped, the list stays as it was,
-        // and the next viewer still hears of the change.
+        m_capture.OnNotification(::GetTickCount());
     }
-    if (held) {
-        if (!m_pendingCapture.IsPending()) SetTimer(kCaptureRetryTimer, kCapturePatience.intervalMs);
-        m_pendingCapture.Held(sequence, ::GetTickCount());
-    } else {
-        StopWaitingForClipboard();
-    }
-    // Taken after the reading: Wine brings an X11 program's copy in again, under a new number,
-    // when the clipboard is read, and announces it with a notification of its own.
-    m_lastExaminedSequence = ::GetClipboardSequenceNumber();
+    FollowCaptureWait();
 }
 
 void CScrapvaultView::OnTimer(UINT_PTR id) {
     if (id == kCompactionTimer) return ContinueCompaction();
     if (id != kCaptureRetryTimer) return;
-    if (m_pendingCapture.OnTick(::GetClipboardSequenceNumber(), ::GetTickCount()) == PendingCapture::Tick::GiveUp)
+    if (MayCapture()) {  // else the next tick tries again
+        const RaisedFlag capturing(s_bCapturing);
+        m_capture.OnTick(::GetTickCount());
+    }
+    FollowCaptureWait();
+}
+
+void CScrapvaultView::FollowCaptureWait() {
+    // The retry timer runs exactly while a capture waits: the common path makes no call for it.
+    if (m_capture.WaitingForClipboard() == m_bRetryTimerRunning) return;
+    m_bRetryTimerRunning = !m_bRetryTimerRunning;
+    if (m_bRetryTimerRunning)
+        SetTimer(kCaptureRetryTimer, kCapturePatience.intervalMs);
+    else
         KillTimer(kCaptureRetryTimer);
-    else if (MayCapture())  // else the next tick tries again
-        CaptureClipboard(m_pendingCapture.Sequence());
 }
 
 void CScrapvaultView::StopWaitingForClipboard() {
-    // Only a capture that waited has a timer to stop: the common path makes no call for it.
-    if (!m_pendingCapture.IsPending()) return;
-    m_pendingCapture.Settle();
-    KillTimer(kCaptureRetryTimer);
+    m_capture.StopWaiting();
+    FollowCaptureWait();
 }
 
 void CScrapvaultView::AddClipping(const char16_t* text) {
@@ -238,7 +221,7 @@ void CScrapvaultView::ResumeAfterSessionEnd() {
     // at the start, it is passed on without being captured.
     m_bReady = 0;
     JoinViewerChain();
-    m_lastExaminedSequence = ::GetClipboardSequenceNumber();
+    m_capture.PassOverCurrent();
     m_bReady = 1;
 }
 
@@ -269,11 +252,9 @@ void CScrapvaultView::OnCopy() {
     if (m_clipList.GetSelCount() <= 0) return;
     {
         const RaisedFlag copying(m_bCopying);
-        // This copy's notifications that arrive after it (the listener's always does) bring no copy
-        // of the user's.
-        if (PutTextOnClipboard(m_hWnd, TakeSelectedText().str()))
-            m_lastExaminedSequence = ::GetClipboardSequenceNumber();
+        m_capture.Copy(TakeSelectedText().str());
     }
+    FollowCaptureWait();
     EnableButtons(FALSE);
     if (m_settings.MinimizeOnCopy)
         if (const CWnd* mainWnd = AfxGetMainWnd()) mainWnd->ShowWindow(SW_MINIMIZE);

@@ -6,8 +6,8 @@
 #include "clips/ClipJournal.h"
 #include "clips/ClipList.h"
 #include "clips/ClipboardAccess.h"
+#include "clips/ClipboardCapture.h"
 #include "clips/ListBoxItems.h"
-#include "clips/PendingCapture.h"
 #include "framework/CButton.h"
 #include "framework/CFormView.h"
 #include "framework/CListBox.h"
@@ -49,12 +49,11 @@ private:
     void JoinViewerChain();
     void LeaveViewerChain();
     bool MayCapture() const;
-    // Captures a change of the clipboard not yet examined, whichever notification brings it first.
-    void CaptureIfChanged();
-    // Captures the content announced under this sequence number; a clipboard another program
-    // holds is tried again on the retry timer.
-    void CaptureClipboard(DWORD sequence);
+    // Either notification: the capture decides whether it brings a copy.
+    void OnClipboardChange();
     void OnTimer(UINT_PTR id);
+    // Starts or stops the retry timer as the capture starts or stops waiting for the clipboard.
+    void FollowCaptureWait();
     void StopWaitingForClipboard();
     // Passes a chain notification on. A next viewer that has stopped responding is skipped
     // rather than allowed to hang the program.
@@ -123,11 +122,10 @@ private:
     // The number of items the system menu had before the program added any; -1 until known.
     int m_nStandardSysMenuItems = -1;
 
-    // The clipboard's sequence number when a notification was last examined for capture.
-    DWORD m_lastExaminedSequence = 0;
-    // A capture waiting for another program to let go of the clipboard; while one waits, the
-    // retry timer runs.
-    PendingCapture m_pendingCapture;
+    SystemClipboard m_clipboard{m_hWnd};
+    // Which copies become clippings: what the notifications, the retry timer and Copy leave to it.
+    ClipboardCapture m_capture{m_clipboard, [this](const std::u16string& text) { AddClipping(text.c_str()); }};
+    bool m_bRetryTimerRunning = false;
 
     // 1 while a capture reads the clipboard, for the whole process.
     static int s_bCapturing;

@@ -55,36 +55,33 @@ ClipboardSurvey SurveyOpenClipboard() {
 }
 }  // namespace
 
-OpenClipboardScope::OpenClipboardScope(HWND owner, const ClipboardPatience& patience)
-    : m_open(::OpenClipboard(owner) != FALSE) {
-    for (const DWORD start = ::GetTickCount(); !m_open && patience.AllowsRetry(start, ::GetTickCount());) {
-        // Messages other threads send are answered meanwhile: the holder may be waiting for
-        // this thread, the clipboard's last owner, to let its content go.
+bool SystemClipboard::Open(const ClipboardPatience& patience) {
+    bool open = ::OpenClipboard(m_owner) != FALSE;
+    for (const DWORD start = ::GetTickCount(); !open && patience.AllowsRetry(start, ::GetTickCount());) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, patience.intervalMs, QS_SENDMESSAGE);
         MSG sent;
         ::PeekMessageW(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        m_open = ::OpenClipboard(owner) != FALSE;
+        open = ::OpenClipboard(m_owner) != FALSE;
     }
+    return open;
 }
 
-ClipboardReading ReadTextToCapture(HWND owner) {
-    const OpenClipboardScope clipboard(owner);
-    if (!clipboard.IsOpen()) return {true, std::nullopt};
+std::optional<std::u16string> SystemClipboard::ReadText() {
     const ClipboardSurvey survey = SurveyOpenClipboard();
-    if (survey.formats.Empty() || survey.excluded) return {};
+    if (survey.formats.Empty() || survey.excluded) return std::nullopt;
     std::optional<std::u16string> unicode;
     if (survey.formats.Has(capture::kUnicodeTextFormat)) {
         const GlobalLockScope data(::GetClipboardData(CF_UNICODETEXT));
         if (data.Data()) unicode = capture::UnicodeTextFromBlock(data.Data(), data.Size());
-        if (unicode && (survey.formats.UnicodeFirst() || !FitsCodePage(*unicode))) return {false, std::move(unicode)};
+        if (unicode && (survey.formats.UnicodeFirst() || !FitsCodePage(*unicode))) return unicode;
     }
     // A text put as 8-bit text that the code page holds is taken as its bytes, exactly as copied.
     for (const unsigned format : capture::TextFormatsToTry(survey.formats)) {
         if (format == 0) continue;
         const GlobalLockScope data(::GetClipboardData(format));
-        if (data.Data()) return {false, FromCodePage(capture::TextFromBlock(data.Data(), data.Size()))};
+        if (data.Data()) return FromCodePage(capture::TextFromBlock(data.Data(), data.Size()));
     }
-    return {false, std::move(unicode)};
+    return unicode;
 }
 
 namespace {
@@ -99,15 +96,12 @@ OwnedGlobalBlock BlockFor(const void* bytes, std::size_t size) {
 }
 }  // namespace
 
-bool PutTextOnClipboard(HWND owner, const std::u16string& text) {
-    // Everything is made before the clipboard is touched: without memory for either form of the
-    // text, the clipboard keeps what it has.
+bool SystemClipboard::WriteText(const std::u16string& text) {
+    // Both forms are made before the content is touched.
     OwnedGlobalBlock unicode = BlockFor(text.c_str(), (text.size() + 1) * sizeof(char16_t));
     const std::string codePage = ToCodePage(text);
     OwnedGlobalBlock ansi = BlockFor(codePage.c_str(), codePage.size() + 1);
     if (!unicode || !ansi) return false;  // offered nothing: the blocks are freed with their owners
-    const OpenClipboardScope clipboard(owner, kCopyPatience);
-    if (!clipboard.IsOpen()) return false;
     ::EmptyClipboard();
     if (::SetClipboardData(CF_UNICODETEXT, unicode.Get())) unicode.Release();
     if (::SetClipboardData(CF_TEXT, ansi.Get())) ansi.Release();

@@ -1,32 +1,39 @@
 #pragma once
-// The program's reads and writes of the clipboard, and the move-only owners of the clipboard
-// and global memory they use, so every open is closed and every lock released on every path; and
-// the owner of a window's place among the clipboard's listeners.
+// The system's clipboard as the capture and Copy use it, the move-only owners of the global memory
+// it hands over, so every lock is released and every block freed on every path, and the owner of a
+// window's place among the clipboard's listeners.
 #include <windows.h>
 
 #include <optional>
 #include <string>
 #include <utility>
 
-struct ClipboardPatience;
+#include "clips/ClipboardCapture.h"
 
-// What a capture found on the clipboard.
-struct ClipboardReading {
-    bool held = false;  // another program had the clipboard open: nothing could be read
-    std::optional<std::u16string> text;
+// The clipboard, opened for the view's window.
+class SystemClipboard final : public ClipboardPort {
+public:
+    // The handle is the window's own member: the clipboard follows the window it names.
+    explicit SystemClipboard(const HWND& owner) : m_owner(owner) {}
+
+    std::uint32_t SequenceNumber() const noexcept override { return ::GetClipboardSequenceNumber(); }
+    // Messages other threads send are answered while it waits: the holder may be waiting for this
+    // thread, the clipboard's last owner, to let its content go.
+    bool Open(const ClipboardPatience& patience) override;
+    // Whole from CF_UNICODETEXT when the program put it as Unicode first or when it holds characters
+    // beyond the ANSI code page; else from CF_TEXT, else CF_OEMTEXT, byte for byte as the code page
+    // maps them. None when no format yields one or when the content is marked to be left alone.
+    std::optional<std::u16string> ReadText() override;
+    // Exact as CF_UNICODETEXT, and as the ANSI code page gives it as CF_TEXT. Without memory for
+    // either, the clipboard keeps what it has.
+    bool WriteText(const std::u16string& text) override;
+    void Close() noexcept override { ::CloseClipboard(); }
+    // Emptying makes the emptying program's window the owner.
+    bool HoldsOwnText() const noexcept override { return m_owner && ::GetClipboardOwner() == m_owner; }
+
+private:
+    const HWND& m_owner;
 };
-
-// The text a capture takes from the clipboard as it stands: whole from CF_UNICODETEXT when the
-// program put it as Unicode first or when it holds characters beyond the ANSI code page; else
-// from CF_TEXT, else CF_OEMTEXT, byte for byte as the code page maps them. No text when no format yields one or when
-// the content is marked to be left alone. The clipboard is opened once, for the look at its formats and the read
-// together.
-ClipboardReading ReadTextToCapture(HWND owner);
-
-// Replaces the clipboard's content with the text, exact as CF_UNICODETEXT and as the ANSI code
-// page gives it as CF_TEXT, waiting a moment for a clipboard another program holds; without
-// memory for the text, or with the clipboard still held, the clipboard is left as it was (false).
-bool PutTextOnClipboard(HWND owner, const std::u16string& text);
 
 // The window among the clipboard's format listeners for the lifetime of the object: every change
 // of the clipboard posts it WM_CLIPBOARDUPDATE, whatever the viewer chain does. Without the
@@ -40,23 +47,6 @@ public:
 
 private:
     HWND m_window;  // null when the window is not listening
-};
-
-// The clipboard, open for the lifetime of the object (when opening succeeded).
-class OpenClipboardScope {
-public:
-    explicit OpenClipboardScope(HWND owner) : m_open(::OpenClipboard(owner) != FALSE) {}
-    // Tries again while another program holds the clipboard, as long as the patience lasts.
-    OpenClipboardScope(HWND owner, const ClipboardPatience& patience);
-    ~OpenClipboardScope() {
-        if (m_open) ::CloseClipboard();
-    }
-    OpenClipboardScope(const OpenClipboardScope&) = delete;
-    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-    bool IsOpen() const { return m_open; }
-
-private:
-    bool m_open;
 };
 
 // A global memory block, locked for the lifetime of the object.

@@ -12,6 +12,8 @@ struct ClipboardPatience {
     constexpr bool AllowsRetry(std::uint32_t startMs, std::uint32_t nowMs) const { return nowMs - startMs < limitMs; }
 };
 
+// A capture's look at the clipboard: one attempt, without waiting.
+constexpr ClipboardPatience kOneAttempt{0, 0};
 // A notification's capture: tried again on a timer while the program's message loop runs on.
 constexpr ClipboardPatience kCapturePatience{25, 2000};
 // The Copy command: the user waits for it, so it waits only a moment.

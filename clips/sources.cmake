@@ -1,6 +1,7 @@
 # The clip view: capture, the viewer chain and the commands on the clip list.
 set(CLIPS_PURE_SOURCES
     clips/CaptureRules.cpp
+    clips/ClipboardCapture.cpp
     clips/ClipJournal.cpp
     clips/ClipList.cpp
     clips/JournalRecord.cpp
