@@ -4,6 +4,7 @@
 // more than once, and profile values of every type; and a capture that fails, which costs only itself.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -15,6 +16,7 @@
 #include "app/CScrapvaultApp.h"
 #include "app/CScrapvaultDoc.h"
 #include "clips/CScrapvaultView.h"
+#include "framework/CListBox.h"
 #include "framework/CSingleDocTemplate.h"
 #include "tests/wine/support/Harness.h"
 #include "ui/resource.h"
@@ -125,6 +127,35 @@ TEST(ViewerChain, EveryCopyIsTakenOnceAndInOrderAndPassedOnWhateverTheOtherViewe
         EXPECT_EQ(program.Clippings(), expected) << step.change;
         EXPECT_EQ(last.Notifications() - before, step.passedOn) << step.change;
     }
+}
+
+// Copies made back to back, each as soon as the program lists the last, while two threads keep both
+// processors busy: at once, in writes a few milliseconds apart, or held open after; after every four
+// the program's own Copy of the newest, and the next copy right after it.
+TEST(ViewerChain, CopiesBackToBackUnderLoadAreEachTakenOnceInOrderAndTheProgramsOwnCopyNever) {
+    QuietProfile();
+    const ProgramProcess program;
+    std::atomic<bool> busy{true};
+    const auto spin = [&] {
+        while (busy) continue;
+    };
+    std::thread loops[] = {std::thread(spin), std::thread(spin)};
+    CListBox list;
+    list.Attach(GetDlgItem(program.View(), IDC_CLIP_LIST));
+    Texts expected;
+    int late = 0;
+    for (int copy = 0; copy < 2000; ++copy) {
+        const std::string text = "copy " + std::to_string(copy);
+        expected.insert(expected.begin(), Widen(text));
+        CopyHere({Text(text), Unicode(Widen(text))}, copy % 4 == 1 ? 3 : 0, copy % 4 == 3 ? 3 : 0);
+        late += !WaitUntil([&] { return list.GetCount() > 0 && list.GetText(0).str() == expected.front(); }, 3000);
+        if (copy % 4 == 3) program.Press(IDC_COPY, {0});
+        WaitUntil([&] { return copy % 4 != 3 || GetClipboardOwner() == program.View(); }, 3000);
+    }
+    busy = false;
+    for (std::thread& loop : loops) loop.join();
+    EXPECT_EQ(late, 0) << "copies not listed within 3 s";
+    EXPECT_TRUE(ListedBy(program.Main()) == expected);
 }
 
 TEST(ViewerChain, ANextViewerThatStoppedAnsweringHoldsNothingUpForLong) {

@@ -178,10 +178,11 @@ Format Unicode(const std::u16string& text) {
 Format Marker(const char* name, const std::string& bytes) { return {RegisterClipboardFormatA(name), bytes}; }
 
 namespace {
-// Empties the clipboard this thread has open and gives it exactly these formats.
-void PutOnOpenClipboard(const std::vector<Format>& formats) {
+// Empties the clipboard this thread has open and gives it exactly these formats, pausing between them.
+void PutOnOpenClipboard(const std::vector<Format>& formats, DWORD pauseMs = 0) {
     EmptyClipboard();
     for (const Format& format : formats) {
+        if (&format != &formats.front()) Sleep(pauseMs);
         const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, format.bytes.size());
         std::memcpy(GlobalLock(block), format.bytes.data(), format.bytes.size());
         GlobalUnlock(block);
@@ -211,6 +212,13 @@ void SetClipboard(const std::vector<Format>& formats) {
         CloseClipboard();
     });
     Settle();
+}
+
+void CopyHere(const std::vector<Format>& formats, DWORD pauseMs, DWORD holdMs) {
+    if (!OpenTheClipboard()) return;
+    PutOnOpenClipboard(formats, pauseMs);
+    CloseClipboard();
+    if (holdMs && OpenClipboard(nullptr)) Sleep(holdMs), CloseClipboard();
 }
 
 bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std::string>& replacement, HWND answering) {

@@ -59,6 +59,9 @@ Format Marker(const char* name, const std::string& bytes = std::string(4, '\0'))
 void SetClipboard(const std::vector<Format>& formats);
 inline void CopyText(const std::string& bytes) { SetClipboard({Text(bytes)}); }
 inline void CopyUnicode(const std::u16string& text) { SetClipboard({Unicode(text)}); }  // as Unicode programs copy
+// A copy made on this thread, for a program in another process: the formats put pauseMs apart, and
+// the clipboard opened again for holdMs after it.
+void CopyHere(const std::vector<Format>& formats, DWORD pauseMs = 0, DWORD holdMs = 0);
 // Another program's copy that keeps the clipboard open afterwards, as many do: opened again at once,
 // held for holdMs, its content replaced by any replacement, then let go. True when it held the
 // clipboard so and `answering` answered a message sent to it meanwhile.
