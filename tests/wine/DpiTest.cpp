@@ -98,15 +98,22 @@ TEST(DisplayScale, MarginsFirstRunSizeFontAndStoredPlaceFollowTheDpiAndNothingIs
             [&] { program.SendClick(IDC_EDIT); }));
     }
 
+    const char* const edges[] = {"Left", "Top", "Right", "Bottom"};
+    const auto stored = [&] {
+        std::vector<std::optional<int>> rect;
+        for (const char* edge : edges) rect.push_back(ReadInt("LastPosition", edge));
+        return rect;
+    };
+    EXPECT_EQ(stored(), (std::vector<std::optional<int>>{0, 0, 480, 400})) << "the last size, in 96-DPI units";
     // As the installed version stored it, in 96-DPI units: shown in proportion, saved back as it was.
-    const std::pair<const char*, int> stored[] = {{"Left", -7}, {"Top", 13}, {"Right", 333}, {"Bottom", 251}};
-    for (const auto& [edge, value] : stored) StoreInt("LastPosition", edge, value);
+    const int installed[] = {-7, 13, 333, 251};
+    for (int i = 0; i < 4; ++i) StoreInt("LastPosition", edges[i], installed[i]);
     {
         Program program;
         ShowWindow(program.Main(), SW_RESTORE);
         EXPECT_EQ(Placed(program.Main()), (Sides{Scaled(-7), Scaled(13), Scaled(333), Scaled(251)}));
     }
-    for (const auto& [edge, value] : stored) EXPECT_EQ(ReadInt("LastPosition", edge), value) << edge;
+    EXPECT_EQ(stored(), (std::vector<std::optional<int>>{-7, 13, 333, 251}));
 }
 
 TEST(DisplayScale, EveryScriptIsDrawnInTheClipList) {
