@@ -371,7 +371,7 @@ void CScrapvaultView::ContinueCompaction() {
 }
 
 void CScrapvaultView::RestorePosition() const {
-    const settings::StoredRect rect = settings::ReadWindowRect(Profile());
+    const settings::StoredRect rect = settings::ToPixels(settings::ReadWindowRect(Profile()), SystemDpi());
     const CWnd* mainWnd = AfxGetMainWnd();
     if (!mainWnd) return;
     // Passed on as stored: the platform decides what a negative width or an off-screen place means.
@@ -384,7 +384,8 @@ void CScrapvaultView::SaveWindowPosition() const {
     if (!mainWnd || !mainWnd->m_hWnd || mainWnd->IsIconic()) return;
     RECT rect{};
     mainWnd->GetWindowRect(&rect);
-    settings::WriteWindowRect(Profile(), settings::StoredRect{rect.left, rect.top, rect.right, rect.bottom});
+    const settings::StoredRect pixels{rect.left, rect.top, rect.right, rect.bottom};
+    settings::WriteWindowRect(Profile(), settings::ToStored(pixels, SystemDpi()));
 }
 
 // ---- Layout and the system menu ----
@@ -396,7 +397,7 @@ void CScrapvaultView::OnSize(UINT nType, int cx, int cy) {
 
 void CScrapvaultView::LayoutControls() {
     if (!m_clipList.m_hWnd) return;
-    const ClipViewLayout layout = LayoutClipView(ClientSize(m_hWnd), ClientSize(m_btnCopy.m_hWnd));
+    const ClipViewLayout layout = LayoutClipView(ClientSize(m_hWnd), ClientSize(m_btnCopy.m_hWnd), SystemDpi());
     const POINT scrolled = GetScrollPosition();
     Place(m_btnCopy, layout.copyButton, scrolled, SWP_NOSIZE | SWP_NOZORDER);
     Place(m_btnDelete, layout.deleteButton, scrolled, SWP_NOSIZE | SWP_NOZORDER);

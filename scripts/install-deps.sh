@@ -12,6 +12,7 @@ packages=(
   mingw-w64                                # cross compilers for i686 and x86_64, windres
   wine wine64 wine32:i386                  # 64-bit Wine always runs here; 32-bit where the kernel allows
   xvfb xauth x11-utils xclip               # a headless X display, xdpyinfo, X clipboard access
+  fonts-wqy-microhei                       # Chinese, Japanese and Korean characters, linked in the Wine prefixes
   clang-format git                         # the tree checks (format, layers) over the tracked files
   nsis zip unzip                           # the release: its installer and its zip, and their checks
   "$@"

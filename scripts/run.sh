@@ -46,11 +46,12 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "     'import -display $DISPLAY -window root shot.png' takes a screenshot)"
 fi
 
-# A new prefix is made first, so that the font can be put into it.
+# A new prefix is made first, so that the fonts can be put into it.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$SCRAPVAULT_WINE_LOADER" wineboot -i >/dev/null 2>&1 || true
 fi
 provide_marlett "$WINEPREFIX"
+link_cjk_font
 
 echo "run: $SCRAPVAULT_WINE_LOADER $program (WINEPREFIX=$WINEPREFIX, DISPLAY=$DISPLAY)"
 "$SCRAPVAULT_WINE_LOADER" "$program"

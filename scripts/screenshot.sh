@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot.png: Scrapvault in a throw-away Wine session after three texts were
-# copied by an X11 program (xclip), its window restored, as a user would see it.
+# Takes docs/screenshot.png: Scrapvault in a throw-away Wine session after four texts were
+# copied by an X11 program (xclip), its window restored, as a user would see it; with a DPI
+# (LogPixels), at that display scale, e.g. scripts/screenshot.sh docs/screenshot-144.png 144.
 #
-#   scripts/screenshot.sh [OUTPUT.png]
+#   scripts/screenshot.sh [OUTPUT.png [DPI]]
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -13,7 +14,7 @@ if [ "${1:-}" != --inside-session ]; then
   scripts/install-deps.sh imagemagick
   scripts/build.sh
   mkdir -p "$(dirname "$output")"
-  exec scripts/wine-session.sh "$0" --inside-session "$output"
+  SCRAPVAULT_LOGPIXELS=${2:-96} exec scripts/wine-session.sh "$0" --inside-session "$output"
 fi
 
 output=$2
@@ -24,7 +25,7 @@ arch=$SCRAPVAULT_WINE_ARCH
 program="$root/build/$arch/scrapvault.exe"
 wine=$SCRAPVAULT_WINE_LOADER
 
-# No first-run Configure dialog, and a window of a readable size.
+# No first-run Configure dialog, and a window of a readable size (in 96-DPI units, as stored).
 profile='HKCU\Software\QUORVEX\Scrapvault'
 "$wine" reg add "$profile\\Configure" /v NumberToSave /t REG_DWORD /d 10 /f >/dev/null
 "$wine" reg add "$profile\\Configure" /v ConfirmExit /t REG_DWORD /d 0 /f >/dev/null
@@ -41,7 +42,8 @@ for i in $(seq 1 200); do
 done
 
 # Wine looks at the X clipboard about once a second; each text stays long enough to be seen.
-for text in "Meeting moved to 3 pm, room B" "https://example.org/notes/42" "The quick brown fox jumps over the lazy dog"; do
+for text in "Meeting moved to 3 pm, room B" "Встреча перенесена на 15:00" "会议改到下午三点 / 会議は午後3時に / 회의는 오후 3시" \
+  "https://example.org/notes/42"; do
   printf '%s' "$text" | xclip -selection clipboard
   sleep 2
 done

@@ -25,3 +25,13 @@ provide_marlett() {
   mkdir -p "$fonts"
   [ -f "$fonts/marlett.ttf" ] || cp "$marlett" "$fonts/"
 }
+
+# Debian's Wine draws the dialogs' font ("MS Shell Dlg") with Liberation Sans, which has no Chinese,
+# Japanese or Korean characters: they would show as empty boxes. Links WenQuanYi Micro Hei
+# (fonts-wqy-microhei, which Wine finds through fontconfig) to that face, as Windows links its
+# fallback fonts to the dialog font. Run in a prefix that wineboot has made.
+#   link_cjk_font
+link_cjk_font() {
+  "$SCRAPVAULT_WINE_LOADER" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v 'Liberation Sans' /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
+}

@@ -14,6 +14,8 @@
 # Environment:
 #   SCRAPVAULT_DISPLAYS   display numbers to try, first free one wins (default "60-99")
 #   SCRAPVAULT_KEEP_WINE  set to 1 to keep the prefix folder for inspection
+#   SCRAPVAULT_LOGPIXELS  the display's DPI in the session (HKCU\Control Panel\Desktop LogPixels,
+#                         read by each Wine process as it starts); else Wine's 96
 set -euo pipefail
 
 if [ "$#" -eq 0 ]; then
@@ -81,6 +83,11 @@ fi
 # hidden or destroyed. Unmanaged windows need no such round trip.
 "$SCRAPVAULT_WINE_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 provide_marlett "$WINEPREFIX"
+link_cjk_font
+if [ -n "${SCRAPVAULT_LOGPIXELS:-}" ]; then
+  "$SCRAPVAULT_WINE_LOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$SCRAPVAULT_LOGPIXELS" \
+    /f >/dev/null 2>&1
+fi
 elapsed_ms=$(( $(date +%s%N) / 1000000 - started_ms ))
 printf 'wine-session: %s prefix %s ready on display %s in %d.%d s\n' \
   "$WINEARCH" "$WINEPREFIX" "$DISPLAY" $((elapsed_ms / 1000)) $((elapsed_ms % 1000 / 100)) >&2

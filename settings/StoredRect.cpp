@@ -1,6 +1,7 @@
 #include "settings/StoredRect.h"
 
 #include "framework/ProfileStore.h"
+#include "ui/DpiScale.h"
 
 namespace settings {
 
@@ -28,6 +29,16 @@ void WriteWindowRect(ProfileStore& profile, const StoredRect& rect) {
     profile.WriteInt(kLastPositionSection, u"Top", rect.Top);
     profile.WriteInt(kLastPositionSection, u"Right", rect.Right);
     profile.WriteInt(kLastPositionSection, u"Bottom", rect.Bottom);
+}
+
+StoredRect ToPixels(const StoredRect& stored, int dpi) {
+    return StoredRect{ScaleToDpi(stored.Left, dpi), ScaleToDpi(stored.Top, dpi), ScaleToDpi(stored.Right, dpi),
+                      ScaleToDpi(stored.Bottom, dpi)};
+}
+
+StoredRect ToStored(const StoredRect& pixels, int dpi) {
+    return StoredRect{ScaleFromDpi(pixels.Left, dpi), ScaleFromDpi(pixels.Top, dpi), ScaleFromDpi(pixels.Right, dpi),
+                      ScaleFromDpi(pixels.Bottom, dpi)};
 }
 
 }  // namespace settings

@@ -25,4 +25,11 @@ StoredRect ReadWindowRect(ProfileStore& profile);
 // Writes "Left", "Top", "Right", "Bottom" in that order.
 void WriteWindowRect(ProfileStore& profile, const StoredRect& rect);
 
+// The profile keeps the rectangle in 96-DPI units, the ones the program kept before it was DPI
+// aware (Windows scaled them for it), so a stored place shows where it did at any display scale.
+// Each edge is rounded to the nearest: a rectangle saved and loaded again moves one pixel at most,
+// and then stays.
+StoredRect ToPixels(const StoredRect& stored, int dpi);
+StoredRect ToStored(const StoredRect& pixels, int dpi);
+
 }  // namespace settings

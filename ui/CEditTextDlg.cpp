@@ -33,7 +33,7 @@ void CEditTextDlg::OnSize(UINT, int, int) {
 void CEditTextDlg::LayoutControls() {
     // Before the data exchange has bound the edit (sizes sent while the window is created).
     if (!m_editText.m_hWnd) return;
-    const EditTextLayout layout = LayoutEditText(ClientSize(m_hWnd), ClientSize(m_btnOK.m_hWnd));
+    const EditTextLayout layout = LayoutEditText(ClientSize(m_hWnd), ClientSize(m_btnOK.m_hWnd), SystemDpi());
     const UINT showAt = SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW;
     m_btnOK.ShowWindow(SW_HIDE);
     m_btnOK.SetWindowPos(nullptr, layout.okButton.x, layout.okButton.y, 0, 0, showAt);

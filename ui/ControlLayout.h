@@ -1,6 +1,6 @@
 #pragma once
 // Where the clip view and the Edit Text dialog put their controls for a given
-// client size. Pixels throughout; no window is touched here.
+// client size and DPI. Pixels throughout; no window is touched here.
 
 // A control's rectangle in its parent's client coordinates.
 struct ControlPlacement {
@@ -32,9 +32,10 @@ struct EditTextLayout {
 };
 
 // client: the window's client rectangle; button: the measured reference button
-// (Copy in the view, OK in the dialog). Every button placement carries that
+// (Copy in the view, OK in the dialog); dpi: the display's, which scales the
+// margins and gaps (5 pixels at 96 DPI). Every button placement carries that
 // button size, since the buttons are moved, never resized. Nothing is clamped:
 // a window narrower than the button row gets negative x, and one smaller than
 // the margins gets a list or edit of zero or negative size.
-ClipViewLayout LayoutClipView(PixelSize client, PixelSize button);
-EditTextLayout LayoutEditText(PixelSize client, PixelSize button);
+ClipViewLayout LayoutClipView(PixelSize client, PixelSize button, int dpi);
+EditTextLayout LayoutEditText(PixelSize client, PixelSize button, int dpi);

@@ -1,6 +1,7 @@
 // The rules of capture, of the system-menu entries and of the layout.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 
 #include "clips/CaptureRules.h"
@@ -107,17 +108,29 @@ TEST(SystemMenuEntries, ItemsOneToTwentyAreOfferedByTheirFirstTenPrintableCharac
     for (const auto& [text, label] : labels) EXPECT_EQ(system_menu::EntryLabel(text), label);
 }
 
-TEST(ControlLayout, ButtonRowsAreCentredUnderTheListOrEditWithFivePixelMargins) {
-    const ClipViewLayout view = LayoutClipView({300, 200}, {75, 23});
-    const ControlPlacement placed[] = {view.copyButton, view.deleteButton, view.editButton, view.clipList};
-    const ControlPlacement expected[] = {{33, 172, 75, 23}, {113, 172, 75, 23}, {193, 172, 75, 23}, {5, 5, 290, 167}};
-    const EditTextLayout dialog = LayoutEditText({201, 150}, {75, 23});
-    const ControlPlacement dialogPlaced[] = {dialog.okButton, dialog.cancelButton, dialog.textEdit};
-    const ControlPlacement dialogExpected[] = {{23, 122, 75, 23}, {103, 122, 75, 23}, {5, 5, 191, 112}};
-    const auto same = [](const ControlPlacement& a, const ControlPlacement& b) {
-        return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+TEST(ControlLayout, ButtonRowsAreCentredUnderTheListOrEditWithMarginsOfFivePixelsAt96DpiAndInProportionAbove) {
+    // Copy, Delete, Edit, the list, OK, Cancel, the edit: each one's corner, and its size where it
+    // is not the button's (so only the list's and the edit's).
+    const struct {
+        int dpi;
+        PixelSize client, button;
+        std::vector<int> placed;
+    } cases[] = {
+        {96, {300, 200}, {75, 23}, {33, 172, 113, 172, 193, 172, 5, 5, 290, 167, 73, 172, 153, 172, 5, 5, 290, 162}},
+        {96, {201, 150}, {75, 23}, {-17, 122, 63, 122, 143, 122, 5, 5, 191, 117, 23, 122, 103, 122, 5, 5, 191, 112}},
+        {120, {375, 250}, {94, 29}, {40, 215, 140, 215, 240, 215, 6, 6, 363, 209, 90, 215, 190, 215, 6, 6, 363, 203}},
+        {144, {450, 300}, {112, 35}, {49, 257, 169, 257, 289, 257, 8, 8, 434, 249, 109, 257, 229, 257, 8, 8, 434, 241}},
     };
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(same(placed[i], expected[i])) << i;
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(same(dialogPlaced[i], dialogExpected[i])) << i;
-    EXPECT_EQ(LayoutClipView({200, 200}, {75, 23}).copyButton.x, -17);  // a row wider than the window
+    for (const auto& c : cases) {
+        const ClipViewLayout view = LayoutClipView(c.client, c.button, c.dpi);
+        const EditTextLayout dialog = LayoutEditText(c.client, c.button, c.dpi);
+        std::vector<int> placed;
+        for (const ControlPlacement& p : {view.copyButton, view.deleteButton, view.editButton, view.clipList,
+                                          dialog.okButton, dialog.cancelButton, dialog.textEdit}) {
+            placed.insert(placed.end(), {p.x, p.y});
+            if (p.width != c.button.width || p.height != c.button.height)
+                placed.insert(placed.end(), {p.width, p.height});
+        }
+        EXPECT_EQ(placed, c.placed) << c.dpi << " DPI, " << c.client.width << " wide";
+    }
 }

@@ -93,6 +93,29 @@ TEST(StoredRect, MissingSidesReadAsAHundredSquareAtTheOriginAndWrittenOnesReadBa
     EXPECT_EQ(ReadWindowRect(profile), insideOut);
 }
 
+TEST(StoredRect, IsKeptIn96DpiUnitsSoThatASavedPlaceMovesOnePixelAtMostAndOnceAtEveryScale) {
+    const struct {
+        StoredRect stored;
+        int dpi;
+        StoredRect pixels;
+    } cases[] = {{{0, 0, 100, 100}, 96, {0, 0, 100, 100}},
+                 {{0, 0, 100, 100}, 144, {0, 0, 150, 150}},
+                 {{-7, 13, 333, 251}, 120, {-9, 16, 416, 314}},
+                 {{-7, 13, 333, 251}, 192, {-14, 26, 666, 502}},
+                 {{-1, 1, 3, 5}, 144, {-2, 2, 5, 8}}};  // halves away from zero
+    for (const auto& c : cases) {
+        EXPECT_EQ(ToPixels(c.stored, c.dpi), c.pixels) << c.dpi;
+        EXPECT_EQ(ToStored(c.pixels, c.dpi), c.stored) << c.dpi;
+    }
+    EXPECT_EQ(ToPixels({INT_MIN, 0, INT_MAX, 0}, 192), (StoredRect{INT_MIN, 0, INT_MAX, 0}));
+    for (const int dpi : {72, 96, 120, 144, 168, 192, 240, 288})
+        for (int edge = -500; edge <= 500; ++edge) {
+            const int once = ToPixels(ToStored({edge, edge, edge, edge}, dpi), dpi).Left;
+            ASSERT_LE(std::abs(once - edge), 1) << edge << " at " << dpi;
+            ASSERT_EQ(ToPixels(ToStored({once, 0, 0, 0}, dpi), dpi).Left, once) << edge << " at " << dpi;
+        }
+}
+
 TEST(ClipArchive, KeysHaveAtLeastTheirDigitsAndAreNeverCutShort) {
     EXPECT_EQ(ClipKey(7) + ClipKey(100) + ClipKey(32768), u"CLIP 07CLIP 100CLIP 32768");
     EXPECT_EQ(NumberedKey(u"", 42, 8) + u" " + NumberedKey(u"x", UINT64_MAX, 0), u"00000042 x18446744073709551615");

@@ -27,7 +27,8 @@ commit_time=$(TZ=UTC date -d "@$(git log -1 --format=%ct)" '+%a %b %e %H:%M:%S %
 [ "$stamp" = "$commit_time" ] || fail "scrapvault.exe is stamped '$stamp', not the commit's time '$commit_time'"
 ! grep -aqF "$root" "$exe" || fail "scrapvault.exe holds the build path $root"
 for part in 'level="asInvoker"' 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' \
-  '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}'; do
+  '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' \
+  '<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>'; do
   grep -aqF "$part" "$exe" || fail "scrapvault.exe's manifest lacks $part"
 done
 while read -r dll; do
