@@ -14,13 +14,11 @@
 namespace {
 
 // How another program makes its copy: at once, in two writes, keeping the clipboard open a while
-// after it, or as Wine brings an X11 program's copy in (put anew under a new number when read).
+// after it, or as Wine brings an X11 program's copy in (put anew under a new number when read). Its
+// steps: Empty, Write, Close, Hold (open again) and Let go.
 enum class Copier { Quick, Slow, Holding, X11 };
-enum Step { Empties, Writes, Closes, Holds, LetsGo };
-const std::vector<Step>& StepsOf(Copier copier) {
-    static const std::vector<Step> quick{Empties, Writes, Closes}, slow{Empties, Writes, Writes, Closes},
-        holding{Empties, Writes, Closes, Holds, LetsGo};
-    return copier == Copier::Slow ? slow : copier == Copier::Holding ? holding : quick;
+const char* StepsOf(Copier copier) {
+    return copier == Copier::Slow ? "EWWC" : copier == Copier::Holding ? "EWCHL" : "EWC";
 }
 
 struct Copy {
@@ -74,18 +72,18 @@ public:
     // Its next copy only once the program lists the last one, as copying as fast as it answers.
     bool OtherCanAct() const {
         if (m_copy == m_copies.size()) return false;
-        const Step step = StepsOf(m_copies[m_copy].copier)[m_step];
-        return step == Empties ? !m_held && (m_copy == 0 || Took(m_copy - 1)) : step != Holds || !m_held;
+        const char step = StepsOf(m_copies[m_copy].copier)[m_step];
+        return step == 'E' ? !m_held && (m_copy == 0 || Took(m_copy - 1)) : step != 'H' || !m_held;
     }
     void OtherActs() const {
         const Copy& copy = m_copies[m_copy];
-        const Step step = StepsOf(copy.copier)[m_step];
-        Log(std::string(1, "EWCHL"[step]) + std::to_string(m_copy + 1));
-        if (step == Empties) m_held = true, ++m_sequence, m_text.reset(), m_ownText = false;
-        if (step == Writes) ++m_sequence, m_text = TextOf(m_copy), m_unrenderedX11 = copy.copier == Copier::X11;
-        if (step == Closes) m_written = true, ++m_closed, m_held = false, Closed(copy.notifications);
-        if (step == Holds || step == LetsGo) m_held = step == Holds;
-        if (++m_step == StepsOf(copy.copier).size()) ++m_copy, m_step = 0;
+        const char step = StepsOf(copy.copier)[m_step];
+        Log(step, static_cast<char>('1' + m_copy));
+        if (step == 'E') m_held = true, ++m_sequence, m_text.reset(), m_ownText = false;
+        if (step == 'W') ++m_sequence, m_text = TextOf(m_copy), m_unrenderedX11 = copy.copier == Copier::X11;
+        if (step == 'C') m_written = true, ++m_closed, m_held = false, Closed(copy.notifications);
+        if (step == 'H' || step == 'L') m_held = step == 'H';
+        if (StepsOf(copy.copier)[++m_step] == '\0') ++m_copy, m_step = 0;
     }
     // Before each of the program's calls the other program takes as many steps as the schedule says;
     // before the first call of a message it had its chance while the program waited for the message.
@@ -93,7 +91,7 @@ public:
         if (!std::exchange(m_firstCall, false) && !m_programHolds)
             while (OtherCanAct() && m_schedule.Choose(2) == 1) OtherActs();
     }
-    void NextMessage(char event) const { m_firstCall = true, Log(std::string("\n") + event + ":"); }
+    void NextMessage(char event) const { m_firstCall = true, Log('\n', event, ':'); }
     bool Took(std::size_t copy) const { return std::count(taken.begin(), taken.end(), TextOf(copy)) > 0; }
     bool Announced() const { return m_queued > 0; }
     void TakeNotification() { --m_queued; }
@@ -101,8 +99,9 @@ public:
 
     std::vector<std::u16string> taken;
     std::string* trace = nullptr;  // what the walk did, when it is to be shown
-    void Log(const std::string& what) const {
-        if (trace) *trace += what + " ";
+    template <typename... Parts>
+    void Log(const Parts&... parts) const {
+        if (trace) ((*trace += parts), ...), *trace += ' ';
     }
 
 private:
@@ -156,7 +155,7 @@ std::vector<std::u16string> Walk(const std::vector<Copy>& copies, Schedule& sche
 
 // A plan names its copies (Quick, Slow, Holding, X11) and how many notifications each brings; the
 // plans of two copies have the program's own Copy too. A failing walk is shown as it went: S start,
-// N notification, C Copy, O the other program, T tick; E empty, W write, C close, H hold, L let go.
+// N notification, C Copy, O the other program, T tick, and the other program's steps.
 TEST(ClipboardCapture, EveryClosedCopyIsTakenOnceAndInOrderAndNeverTheProgramsOwnWhateverTheInterleaving) {
     constexpr Copier Quick = Copier::Quick, Slow = Copier::Slow, Holding = Copier::Holding, X11 = Copier::X11;
     std::vector<std::vector<Copy>> plans;
