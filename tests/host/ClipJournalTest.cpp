@@ -43,12 +43,6 @@ struct Program {
     ClipJournal journal;
 };
 
-std::map<std::u16string, FakeProfileStore::Value> Section(const FakeProfileStore& profile, const char16_t* section) {
-    std::map<std::u16string, FakeProfileStore::Value> values;
-    for (const auto& [at, value] : profile.values)
-        if (at.first == section) values[at.second] = value;
-    return values;
-}
 // A version before the journal loads CLIP 00, CLIP 01, ... up to numberToSave of them, stopping at
 // the first empty or missing one.
 Texts PlainLoad(FakeProfileStore& profile, std::int32_t numberToSave) {
@@ -82,19 +76,26 @@ void WriteClippingsAsBefore(FakeProfileStore& profile, const Texts& texts) {
 bool OnlyClippings(FakeProfileStore& profile) {
     FakeProfileStore rewritten;
     WriteClippingsAsBefore(rewritten, PlainLoad(profile, INT32_MAX));
-    const auto clippings = Section(profile, u"LastClips");
-    return clippings.empty() || clippings == Section(rewritten, u"LastClips");
+    FakeProfileStore::Values clippings;
+    for (const auto& value : profile.values)
+        if (value.first.first == u"LastClips") clippings.insert(value);
+    return clippings.empty() || clippings == rewritten.values;
 }
 
-struct Session {
+// Where the program stood after a step: the store changes made so far, its list and its settings.
+struct Moment {
+    int changes = 0;
+    Texts list;  // the list the program holds (or an older version left)
+    std::int32_t numberToSave = 0;
+    bool removeDups = false, started = false;
+    bool savedWithoutDups = false;  // nothing changed since such a save
+};
+struct Session : Moment {
     explicit Session(FakeProfileStore& store) : profile(store) {}
     FakeProfileStore& profile;
     std::unique_ptr<Program> program;
-    std::int32_t numberToSave = 0;
-    bool removeDups = false;
-    bool savedWithoutDups = false, splitWithoutDups = false;  // nothing changed since such a save
-    int starts = 0;
-    Texts list, backup;  // the list the program holds (or an older version left), a copy of the saved one
+    bool splitWithoutDups = false;  // nothing changed since the split save under way began
+    Texts backup;                   // a copy of the saved list
 };
 struct Step {
     std::function<void(Session&)> act;
@@ -107,7 +108,7 @@ struct Step {
 Step Start(std::int32_t numberToSave, bool removeDups, int changes = -1) {
     return {[=](Session& run) {
                 run.program.reset();
-                run.numberToSave = numberToSave, run.removeDups = removeDups, ++run.starts;
+                run.numberToSave = numberToSave, run.removeDups = removeDups, run.started = true;
                 run.program = std::make_unique<Program>(run.profile, numberToSave);
             },
             changes};
@@ -208,28 +209,20 @@ const struct Scenario {
       Start(10, true), Capture(u"e")}},
 };
 
-// Where the program stood after a step: the store changes made so far, its list and its settings.
-struct Moment {
-    int changes;
-    Texts list;
-    std::int32_t numberToSave;
-    bool removeDups, started, savedWithoutDups;
-};
-
 // Plays the scenario and gives the moment before each step and after the last. Unless a change
 // is dropped or fails, every start shows the list as it stood, or as last saved (NextStart).
 std::vector<Moment> Play(FakeProfileStore& profile, const Scenario& scenario) {
     WriteClippingsAsBefore(profile, scenario.saved);
     Session run(profile);
-    run.list = scenario.saved;
-    std::vector<Moment> moments{{profile.changes, run.list, 0, false, false, false}};
+    run.changes = profile.changes, run.list = scenario.saved;
+    std::vector<Moment> moments{run};
     for (const Step& step : scenario.steps) {
-        const int starts = run.starts;
+        run.started = false;
         step.act(run);
-        if (step.changesList || run.starts > starts) run.savedWithoutDups = run.splitWithoutDups = false;
+        if (step.changesList || run.started) run.savedWithoutDups = run.splitWithoutDups = false;
         if (run.program) run.list = run.program->items.texts;
-        moments.push_back(
-            {profile.changes, run.list, run.numberToSave, run.removeDups, run.starts > starts, run.savedWithoutDups});
+        run.changes = profile.changes;
+        moments.push_back(run);
         if (profile.freezeAt < INT_MAX || profile.failAt >= 0) continue;
         const auto where = ::testing::Message() << scenario.behaviour << ", step " << moments.size() - 1;
         if (step.changes >= 0) {

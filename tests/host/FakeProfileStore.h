@@ -17,9 +17,6 @@ class FakeProfileStore final : public ProfileStore {
 public:
     using Value = std::variant<int, std::u16string>;
     using Values = std::map<std::pair<std::u16string, std::u16string>, Value>;  // by section and key
-    struct Access {
-        std::u16string key, held;  // the key read or written, and the section held meanwhile
-    };
 
     int GetInt(const char16_t* section, const char16_t* key, int defaultValue) override {
         const Value* value = Note(section, key);
@@ -51,8 +48,8 @@ public:
     bool Holding() const { return !m_held.empty(); }
 
     Values values;
-    std::set<std::u16string> sections;  // sections that exist, with values or without
-    std::vector<Access> log;
+    std::set<std::u16string> sections;                           // sections that exist, with values or without
+    std::vector<std::pair<std::u16string, std::u16string>> log;  // each key read or written, and the section held
     int changes = 0, failAt = -1, freezeAt = INT_MAX;
 
 private:

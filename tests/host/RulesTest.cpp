@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <tuple>
 
 #include "clips/CaptureRules.h"
 #include "clips/PendingCapture.h"
@@ -12,13 +13,9 @@
 using namespace capture;
 
 TEST(CaptureRules, OnlyAnUnchangedKnownSequenceNumberHoldsACaptureBack) {
-    const struct {
-        std::uint32_t sequence, lastExamined;
-        bool changed;
-    } cases[] = {{7, 7, false}, {8, 7, true}, {0, 0, true}, {0, 7, true}};
-    for (const auto& c : cases)
-        EXPECT_EQ(ClipboardChangedSince(c.sequence, c.lastExamined), c.changed)
-            << c.sequence << " after " << c.lastExamined;
+    for (const auto& [sequence, lastExamined, changed] :
+         {std::tuple{7u, 7u, false}, {8u, 7u, true}, {0u, 0u, true}, {0u, 7u, true}})
+        EXPECT_EQ(ClipboardChangedSince(sequence, lastExamined), changed) << sequence << " after " << lastExamined;
 }
 
 TEST(CaptureRules, TextIsTriedBeforeItsOemTextAndOnlyUnicodeListedBeforeEveryEightBitTextIsTheCopyItself) {
@@ -59,10 +56,9 @@ TEST(CaptureRules, ATextEndsAtItsFirstZeroOrAtTheEndOfItsBlock) {
 }
 
 TEST(CaptureRules, OnlyAConsentOfZeroRefusesTheContent) {
-    EXPECT_TRUE(HistoryConsentRefused("\0\0\0\0", 4));
-    EXPECT_FALSE(HistoryConsentRefused("\1\0\0\0", 4));
-    EXPECT_FALSE(HistoryConsentRefused("\0\0\0", 3));
-    EXPECT_FALSE(HistoryConsentRefused(nullptr, 4));
+    for (const auto& [bytes, size, refused] :
+         {std::tuple{"\0\0\0\0", 4, true}, {"\1\0\0\0", 4, false}, {"\0\0\0", 3, false}, {nullptr, 4, false}})
+        EXPECT_EQ(HistoryConsentRefused(bytes, size), refused) << size;
 }
 
 TEST(PendingCapture, ATickRetriesOnlyWhileTheHeldContentStaysAndThePatienceLasts) {
@@ -101,9 +97,7 @@ TEST(SystemMenuEntries, ItemsOneToTwentyAreOfferedByTheirFirstTenPrintableCharac
         {u"\u65E5\u672C\u8A9E", u"|||"},
         {u"123456789\U0001F44D tail", u"123456789|"},  // the pair at the cut is one character
         {u"12345678\U0001F44D\U0001F44Dx", u"12345678||"},
-        {u"\xD83D"
-         u"a",
-         u"|a"},  // a lone surrogate is one character too
+        {std::u16string{0xD83D, u'a'}, u"|a"},  // a lone surrogate is one character too
     };
     for (const auto& [text, label] : labels) EXPECT_EQ(system_menu::EntryLabel(text), label);
 }

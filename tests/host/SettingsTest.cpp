@@ -57,7 +57,7 @@ TEST(ClipSettings, LoadReadsEachValueByItsOwnNameWithTheDefaultsForMissingOnes) 
     for (int i = 0; i < 7; ++i) profile.values[{u"Configure", kNames[i]}] = 11 * (i + 1);
     profile.values[{u"LastPosition", u"AlwaysOnTop"}] = 999;
     EXPECT_EQ(Fields(LoadSettings(profile)), (std::vector<int>{11, 22, 33, 44, 55, 66, 77}));
-    for (const auto& access : profile.log) EXPECT_EQ(access.held, u"Configure");
+    for (const auto& [key, held] : profile.log) EXPECT_EQ(held, u"Configure");
     EXPECT_FALSE(profile.Holding());
 }
 
@@ -68,7 +68,7 @@ TEST(ClipSettings, SaveWritesAllSevenByNameMinimizeOnCopyBeforeAlwaysOnTop) {
     settings.ConfirmExit = 5, settings.ConfirmOnWindowsExit = 6, settings.SystemMenuClippings = 7;
     SaveSettings(profile, settings);
     Texts order;
-    for (const auto& access : profile.log) order.push_back(access.key);
+    for (const auto& [key, held] : profile.log) order.push_back(key);
     EXPECT_EQ(order, (Texts{kNames[0], kNames[1], kNames[3], kNames[2], kNames[4], kNames[5], kNames[6]}));
     EXPECT_EQ(Fields(LoadSettings(profile)), Fields(settings));
     EXPECT_EQ(ReadConfirmOnWindowsExit(profile), 6);

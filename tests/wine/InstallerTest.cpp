@@ -16,14 +16,8 @@ std::string UserValue(const char* key, const char* name) {
     const std::string path = std::string("Software\\Microsoft\\Windows\\CurrentVersion\\") + key;
     return RegGetValueA(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) ? "<none>" : text;
 }
-// The running program's [clippings], read as another program reads them.
-std::string Listed() {
-    std::string listed;
-    for (const std::u16string& text : ListedBy(RunningProgram())) listed += "[" + InCodePage(text) + "]";
-    return listed;
-}
-
-// The installed files, shortcut, log-on command, uninstall entry, profile, (saved) and [listed] clippings.
+// The installed files, shortcut, log-on command, uninstall entry, profile, (saved) and [listed] clippings, the
+// running program's read as another program reads them.
 std::string Footprint() {
     const std::string folder = std::getenv("LOCALAPPDATA") + std::string("\\Programs\\Scrapvault\\");
     std::string found;
@@ -38,7 +32,8 @@ std::string Footprint() {
     if (ReadInt("Configure", "NumberToSave")) found += "profile ";
     if (RegKey::Open(HKEY_CURRENT_USER, L"Software\\QUORVEX\\Scrapvault\\Journal", KEY_READ)) found += "journal ";
     for (const std::u16string& text : SavedClippings(3)) found += text == u"<none>" ? "" : "(" + InCodePage(text) + ")";
-    return found + Listed();
+    for (const std::u16string& text : ListedBy(RunningProgram())) found += "[" + InCodePage(text) + "]";
+    return found;
 }
 
 void Install() { ASSERT_EQ(RunProcess('"' + WindowsPath(std::getenv("SCRAPVAULT_SETUP")) + "\" /S"), 0u); }

@@ -30,12 +30,9 @@ TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
     const std::u16string megabyte = Megabyte(u"m\u00E9\u65E5\U0001F44D"), beyond = u"\u0141\u00F3d\u017A \u65E5\u672C";
     {
         Program program;
-        CopyText("oldest");
-        CopyText("");
-        CopyUnicode(megabyte);
-        CopyText(EveryByte());
-        CopyUnicode(beyond);
-        for (const char* text : {"twin", "other", "twin"}) CopyText(text);
+        for (const Format& copy : {Text("oldest"), Text(""), Unicode(megabyte), Text(EveryByte()), Unicode(beyond),
+                                   Text("twin"), Text("other"), Text("twin")})
+            SetClipboard({copy});
         ASSERT_TRUE(program.SetOption(IDC_NO_DUPLICATES, true));
         program.SendCommand(ID_FILE_SAVE_ALL_CLIPPINGS);  // at once, not only at the end
         EXPECT_EQ(SavedClippings(2), (Texts{u"twin", u"other"}));
@@ -81,12 +78,11 @@ TEST(Configure, TheFirstRunOpensItWithTheDefaultsAndOkAppliesAndStoresAllSevenAs
         CheckDlgButton(dialog, IDC_ALWAYS_ON_TOP, BST_CHECKED);
         CheckDlgButton(dialog, IDC_CONFIRM_EXIT, BST_CHECKED);
     };
-    EXPECT_TRUE(program.Configure(check, IDCANCEL));
-    EXPECT_FALSE(IsTopmost(program.Main()));
-    EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), 0);
-    EXPECT_TRUE(program.Configure(check));
-    EXPECT_TRUE(IsTopmost(program.Main()));
-    EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), 1);
+    for (const int button : {IDCANCEL, IDOK}) {
+        EXPECT_TRUE(program.Configure(check, button));
+        EXPECT_EQ(IsTopmost(program.Main()), button == IDOK);
+        EXPECT_EQ(ReadInt("Configure", "AlwaysOnTop"), button == IDOK ? 1 : 0);
+    }
     DeleteProfile();      // by another program, while this one runs: the next OK stores all seven again
     std::string enabled;  // OK, for each text typed into the number box
     EXPECT_TRUE(program.Configure([&](HWND dialog) {
