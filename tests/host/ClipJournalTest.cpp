@@ -161,6 +161,16 @@ Step OlderVersionSaves(const Texts& texts) {
             },
             -1, false, true};
 }
+// The program is killed and another program puts the value in place of the journal's record
+// number `record` (0 the header); the next start shows `shown`.
+Step Spoil(const char16_t* record, const char16_t* value, const Texts& shown) {
+    return {[=](Session& run) {
+                run.program.reset();
+                if (run.profile.changes <= run.profile.freezeAt) run.profile.values[{u"Journal", record}] = value;
+                run.list = shown;
+            },
+            -1, false, true};
+}
 Step Backup() {
     return {[](Session& run) { run.backup = PlainLoad(run.profile, INT32_MAX); }};
 }
@@ -203,6 +213,14 @@ const struct Scenario {
     {"the same characters split into other texts are another list",
      {u"a", u"bc"},
      {Start(10, false, 1), Edit(u"x"), OlderVersionSaves({u"ab", u"c"}), Start(10, false), Edit(u"y")}},
+    {"a damaged record is passed over, and so is the next, made on another list",
+     {u"a", u"b", u"c"},
+     {Start(10, true, 1), Capture(u"x"), Capture(u"b"), Spoil(u"00000001", u"not a record", {u"a", u"b", u"c"}),
+      Start(10, true), Capture(u"next"), Start(10, true)}},
+    {"a journal with a damaged header is passed over",
+     {u"a", u"b", u"c"},
+     {Start(10, true, 1), Capture(u"x"), Spoil(u"00000000", u"H,1", {u"a", u"b", u"c"}), Start(10, true),
+      Capture(u"next"), Start(10, true)}},
     {"saved clippings restored from a backup",
      {u"a"},
      {Start(10, true, 1), Capture(u"b"), SaveAll(), Backup(), Capture(u"c"), SaveAll(), Capture(u"d"), RestoreBackup(),

@@ -1,10 +1,12 @@
-// The capture against a scripted clipboard. Another program empties, writes, closes and holds it
-// between any two of the capture's calls, each of its copies announced once, twice or three times,
-// and the program's own Copy comes at any moment between the first copy and the last. Every such
-// interleaving of two and of three copies is walked, one schedule after another, depth first.
+// The capture against a scripted clipboard. Another program empties, writes, closes, holds and
+// replaces it between any two of the capture's calls, each of its copies announced once, twice or
+// three times, and the program's own Copy comes at any moment between the first copy and the last.
+// Every such interleaving of two and of three copies is walked, one schedule after another, depth
+// first.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,13 +17,16 @@ namespace {
 
 // A copy is its copier and how many notifications it brings (the chain's, the listener's, one more
 // relayed by a viewer ahead). The copier: Quick; Slow, in two writes; Holding, the clipboard opened
-// again after it; or X11, as Wine brings an X11 program's copy in (put anew when it is read). Its
-// steps: Empty, Write, Close, Hold and Let go.
+// again after it; Replacing, opened again at once and its copy replaced before it lets go; or X11,
+// as Wine brings an X11 program's copy in (put anew when it is read). Its steps: Empty, Write,
+// Close, Hold, Reopen at once and Let go. Only a copier's last write is its copy.
 struct Copy {
     char copier;
     int notifications;
 };
-const char* StepsOf(char copier) { return copier == 'S' ? "EWWC" : copier == 'H' ? "EWCHL" : "EWC"; }
+const char* StepsOf(char copier) {
+    return copier == 'S' ? "EWWC" : copier == 'H' ? "EWCHL" : copier == 'R' ? "EWRWL" : "EWC";
+}
 std::u16string TextOf(std::size_t copy) { return u"copy " + std::u16string(1, static_cast<char16_t>(u'1' + copy)); }
 
 // The choices of one walk, replayed, and then taken anew from the last one with another option left.
@@ -79,13 +84,17 @@ struct World final : ClipboardPort {
         return next == 'E' ? !held && (copy == 0 || Took(copy - 1)) : next != 'H' || !held;
     }
     void OtherActs() const {
-        const char now = StepsOf(copies[copy].copier)[step];
+        const char* const steps = StepsOf(copies[copy].copier);
+        const char now = steps[step];
         Log(now, static_cast<char>('1' + copy));
         if (now == 'E') held = true, ++sequence, text.reset(), ownText = false;
-        if (now == 'W') ++sequence, text = TextOf(copy), unrenderedX11 = copies[copy].copier == 'X';
-        if (now == 'C') wrote = true, ++closed, held = false, Closed(copies[copy].notifications);
-        if (now == 'H' || now == 'L') held = now == 'H';
-        if (StepsOf(copies[copy].copier)[++step] == '\0') ++copy, step = 0;
+        if (now == 'W') ++sequence, wrote = true, unrenderedX11 = copies[copy].copier == 'X';
+        if (now == 'W') text = std::strchr(steps + step + 1, 'W') ? u"draft" : TextOf(copy);
+        if (now == 'C' || now == 'R') ++closed;
+        if (now == 'C' || now == 'L') held = false;
+        if (now == 'C' || now == 'R' || now == 'L') Closed(copies[copy].notifications);
+        if (now == 'H') held = true;
+        if (steps[++step] == '\0') ++copy, step = 0;
     }
     // Before each of the program's calls the other program takes as many steps as the schedule says;
     // before the first call of a message it had its chance while the program waited for the message.
@@ -149,6 +158,9 @@ TEST(ClipboardCapture, EveryClosedCopyIsTakenOnceAndInOrderAndNeverTheProgramsOw
                 for (const char third : {'Q', 'H', 'X'})
                     if (announced < 3) plans.push_back({{first, announced}, {second, announced}, {third, announced}});
             }
+    for (const int announced : {1, 2})  // a replaced copy, first and last
+        for (const int then : {1, 2})
+            plans.insert(plans.end(), {{{'R', announced}, {'Q', then}}, {{'Q', announced}, {'R', then}}});
     long walks = 0, failures = 0;
     for (const auto& plan : plans) {
         std::vector<std::u16string> expected;

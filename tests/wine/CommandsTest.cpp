@@ -223,20 +223,3 @@ TEST_F(Commands, TheSystemMenuOffersItemsOneToTwentyAndEachEntryCopiesItsItem) {
     ASSERT_TRUE(program.SetOption(IDC_SYSTEM_MENU_CLIPPINGS, false));
     EXPECT_EQ(entries(), Texts{}) << "offered once switched off";
 }
-
-// A window smaller than the form scrolls it; a layout under the scroll places the controls where
-// the scrolled form shows them.
-TEST_F(Commands, AScrolledFormKeepsTheButtonRowCentredFiveAboveTheBottom) {
-    SetWindowPos(program.Main(), nullptr, 0, 0, 100, 60, SWP_NOMOVE | SWP_NOZORDER);
-    for (const UINT bar : {WM_HSCROLL, WM_VSCROLL}) SendMessageA(program.View(), bar, SB_BOTTOM, 0);
-    SetWindowPos(program.Main(), nullptr, 0, 0, 101, 61, SWP_NOMOVE | SWP_NOZORDER);  // laid out anew
-    const POINT scrolled{GetScrollPos(program.View(), SB_HORZ), GetScrollPos(program.View(), SB_VERT)};
-    ASSERT_GT(scrolled.x + scrolled.y, 0);
-    RECT view{}, copy{};
-    GetClientRect(program.View(), &view);
-    GetWindowRect(program.Control(IDC_COPY), &copy);
-    MapWindowPoints(nullptr, program.View(), reinterpret_cast<POINT*>(&copy), 2);
-    const int width = copy.right - copy.left, height = copy.bottom - copy.top;
-    EXPECT_EQ(copy.left, view.right / 2 - (3 * width + 10) / 2 - scrolled.x);
-    EXPECT_EQ(copy.top, view.bottom - height - 5 - scrolled.y);
-}

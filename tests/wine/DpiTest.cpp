@@ -32,16 +32,19 @@ struct WindowDc {  // a window's device context, released again
     const HDC dc;
 };
 
-// The clip view or the Edit Text dialog: the row of buttons m above the bottom and m apart, centred;
-// the list or edit m inside the other sides, and `above` away from the row.
+// The clip view or the Edit Text dialog: the row of buttons m above the bottom and m apart, centred,
+// where a scrolled form shows it; unscrolled, the list or edit m inside the other sides and `above`
+// away from the row.
 void ExpectLaidOut(HWND parent, const std::vector<int>& row, int filler, LONG above) {
     const Sides client = Placed(parent, nullptr, true), first = Placed(GetDlgItem(parent, row[0]), parent);
     const LONG m = Scaled(5), w = first[2] - first[0], h = first[3] - first[1], n = static_cast<LONG>(row.size());
+    const LONG x = GetScrollPos(parent, SB_HORZ), y = GetScrollPos(parent, SB_VERT);
     for (LONG i = 0; i < n; ++i) {
-        const LONG left = client[2] / 2 - (n * w + (n - 1) * m) / 2 + i * (w + m);
+        const LONG left = client[2] / 2 - (n * w + (n - 1) * m) / 2 + i * (w + m) - x;
         EXPECT_EQ(Placed(GetDlgItem(parent, row[i]), parent),
-                  (Sides{left, client[3] - m - h, left + w, client[3] - m}));
+                  (Sides{left, client[3] - m - h - y, left + w, client[3] - m - y}));
     }
+    if (x + y > 0) return;
     EXPECT_EQ(Placed(GetDlgItem(parent, filler), parent), (Sides{m, m, client[2] - m, client[3] - m - h - above}));
 }
 }  // namespace
@@ -83,6 +86,12 @@ TEST(DisplayScale, MarginsFirstRunSizeFontAndStoredPlaceFollowTheDpiAndNothingIs
             GetMenuItemRect(main, GetMenu(main), 1, &help);
             EXPECT_TRUE(help.top == file.top && help.right <= Placed(main)[2]) << size.cx << " wide";
         }
+        // Scrolled to its far corner and laid out anew, the form keeps its row where it shows it.
+        SetWindowPos(main, nullptr, 0, 0, Scaled(100), Scaled(60), SWP_NOZORDER | SWP_NOMOVE);
+        for (const UINT bar : {WM_HSCROLL, WM_VSCROLL}) SendMessageW(view, bar, SB_BOTTOM, 0);
+        SetWindowPos(main, nullptr, 0, 0, Scaled(100) + 1, Scaled(60) + 1, SWP_NOZORDER | SWP_NOMOVE);
+        EXPECT_GT(GetScrollPos(view, SB_HORZ) + GetScrollPos(view, SB_VERT), 0);
+        ExpectLaidOut(view, {IDC_COPY, IDC_DELETE, IDC_EDIT}, IDC_CLIP_LIST, 0);
 
         SetWindowPos(main, nullptr, 0, 0, Scaled(480), Scaled(400), SWP_NOZORDER | SWP_NOMOVE);
         ExpectLaidOut(view, {IDC_COPY, IDC_DELETE, IDC_EDIT}, IDC_CLIP_LIST, 0);

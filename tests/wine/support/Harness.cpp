@@ -29,16 +29,14 @@ struct Stored {
     DWORD type = REG_NONE;  // REG_NONE: missing
     std::string bytes;
 };
-// ansi: as an 8-bit program reads it, else as the value's UTF-16 bytes (of 4 MB at most).
-Stored Read(const char* section, const char* name, bool ansi = false) {
+// As the value's UTF-16 bytes (of 4 MB at most).
+Stored Read(const char* section, const char* name) {
     const RegKey key = Section(section);
     const std::wstring wideName(name, name + std::strlen(name));
     Stored value{REG_NONE, std::string(4 << 20, '\0')};
     DWORD size = static_cast<DWORD>(value.bytes.size());
     const auto data = reinterpret_cast<BYTE*>(value.bytes.data());
-    if ((ansi ? RegQueryValueExA(key.Get(), name, nullptr, &value.type, data, &size)
-              : RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &value.type, data, &size)) != ERROR_SUCCESS)
-        return {};
+    if (RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &value.type, data, &size) != ERROR_SUCCESS) return {};
     value.bytes.resize(size);
     return value;
 }
@@ -163,12 +161,6 @@ void StoreClippings(const Texts& texts) {
               InCodePage(number < texts.size() ? texts[number] : u"") + '\0');
 }
 
-std::optional<std::string> ReadAnsi(const char* section, const char* name) {
-    const Stored value = Read(section, name, true);
-    if (value.type == REG_NONE) return std::nullopt;
-    return value.bytes.substr(0, value.bytes.find('\0'));
-}
-
 // ---- The clipboard ----
 
 Format Unicode(const std::u16string& text) {
@@ -177,9 +169,8 @@ Format Unicode(const std::u16string& text) {
 
 Format Marker(const char* name, const std::string& bytes) { return {RegisterClipboardFormatA(name), bytes}; }
 
-namespace {
-// Empties the clipboard this thread has open and gives it exactly these formats, pausing between them.
-void PutOnOpenClipboard(const std::vector<Format>& formats, DWORD pauseMs = 0) {
+void CopyHere(const std::vector<Format>& formats, DWORD pauseMs, DWORD holdMs) {
+    if (!OpenTheClipboard()) return;
     EmptyClipboard();
     for (const Format& format : formats) {
         if (&format != &formats.front()) Sleep(pauseMs);
@@ -188,57 +179,21 @@ void PutOnOpenClipboard(const std::vector<Format>& formats, DWORD pauseMs = 0) {
         GlobalUnlock(block);
         if (!SetClipboardData(format.id, block)) GlobalFree(block);
     }
-}
-
-// Runs work on a thread of its own, as another program: the program hears of its copies only
-// once this thread reads its messages again, as it does meanwhile; with ready, only once that holds.
-void AsAnotherProgram(const std::function<void()>& work, const std::atomic<bool>* ready = nullptr) {
-    std::atomic<bool> done{false};
-    std::thread other([&] {
-        work();
-        done = true;
-    });
-    for (const DWORD start = GetTickCount(); ready && !*ready && !done && GetTickCount() - start < 2000;) Sleep(1);
-    WaitUntil([&] { return done.load(); });
-    other.join();
-}
-}  // namespace
-
-void SetClipboard(const std::vector<Format>& formats) {
-    // Emptying asks the last owner, perhaps the program, to let go.
-    AsAnotherProgram([&] {
-        if (!OpenTheClipboard()) return;
-        PutOnOpenClipboard(formats);
-        CloseClipboard();
-    });
-    Settle();
-}
-
-void CopyHere(const std::vector<Format>& formats, DWORD pauseMs, DWORD holdMs) {
-    if (!OpenTheClipboard()) return;
-    PutOnOpenClipboard(formats, pauseMs);
     CloseClipboard();
     if (holdMs && OpenClipboard(nullptr)) Sleep(holdMs), CloseClipboard();
 }
 
-bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std::string>& replacement, HWND answering) {
-    bool answered = false;
-    std::atomic<bool> reopened{false};  // before the program may read: it cannot get in between
-    AsAnotherProgram(
-        [&] {
-            if (!OpenTheClipboard()) return;
-            PutOnOpenClipboard({Text(text)});
-            CloseClipboard();
-            reopened = OpenClipboard(nullptr) != FALSE;
-            if (!reopened) return;
-            Sleep(holdMs / 2);
-            answered = SendMessageTimeoutA(answering, WM_NULL, 0, 0, SMTO_NORMAL, 1000, nullptr) != 0;
-            Sleep(holdMs - holdMs / 2);
-            if (replacement) PutOnOpenClipboard({Text(*replacement)});
-            CloseClipboard();
-        },
-        &reopened);
-    return answered;
+void SetClipboard(const std::vector<Format>& formats) {
+    // From a thread of its own, as another program copies: the program hears of it as this thread
+    // reads its messages meanwhile (emptying asks the last owner, perhaps the program, to let go).
+    std::atomic<bool> done{false};
+    std::thread other([&] {
+        CopyHere(formats);
+        done = true;
+    });
+    WaitUntil([&] { return done.load(); });
+    other.join();
+    Settle();
 }
 
 namespace {
@@ -344,9 +299,6 @@ Program::~Program() {
     WaitUntil([] { return true; });  // what the end left behind, WM_QUIT included
 }
 
-HWND Program::Control(int id) const { return GetDlgItem(View(), id); }
-HWND Program::List() const { return Control(IDC_CLIP_LIST); }
-
 std::vector<int> Program::Selection() const {
     CListBox list;
     list.Attach(List());
@@ -369,8 +321,6 @@ void Program::Select(const std::vector<int>& items) const {
 void Program::SendClick(int buttonId) const {
     SendMessageA(View(), WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(Control(buttonId)));
 }
-
-LRESULT Program::SendCommand(int commandId) const { return SendMessageA(m_main, WM_COMMAND, commandId, 0); }
 
 void Program::PostKey(HWND window, UINT key, UINT modifier) const {
     BYTE keys[256];
@@ -397,11 +347,6 @@ bool Program::Configure(const std::function<void(HWND)>& change, int button) con
 
 bool Program::SetOption(int checkBoxId, bool on) const {
     return Configure([&](HWND dialog) { CheckDlgButton(dialog, checkBoxId, on ? BST_CHECKED : BST_UNCHECKED); });
-}
-
-bool Program::Close() const {
-    SendMessageA(m_main, WM_CLOSE, 0, 0);
-    return !IsWindow(m_main);
 }
 
 std::optional<DWORD> RunProcess(std::string commandLine) {

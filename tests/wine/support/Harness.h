@@ -13,6 +13,8 @@
 #include <thread>
 #include <vector>
 
+#include "ui/resource.h"
+
 class CScrapvaultApp;
 
 namespace harness {
@@ -42,8 +44,6 @@ std::optional<int> ReadInt(const char* section, const char* name);
 Texts SavedClippings(int count);
 // The texts, in the code page, and the ending entry, as a version that keeps no journal saves them.
 void StoreClippings(const Texts& texts);
-// A text value as an 8-bit program reads it (RegQueryValueExA); nothing when it is missing.
-std::optional<std::string> ReadAnsi(const char* section, const char* name);
 
 // ---- The clipboard ----
 struct Format {
@@ -62,10 +62,6 @@ inline void CopyUnicode(const std::u16string& text) { SetClipboard({Unicode(text
 // A copy made on this thread, for a program in another process: the formats put pauseMs apart, and
 // the clipboard opened again for holdMs after it.
 void CopyHere(const std::vector<Format>& formats, DWORD pauseMs = 0, DWORD holdMs = 0);
-// Another program's copy that keeps the clipboard open afterwards, as many do: opened again at once,
-// held for holdMs, its content replaced by any replacement, then let go. True when it held the
-// clipboard so and `answering` answered a message sent to it meanwhile.
-bool CopyAndHold(const std::string& text, DWORD holdMs, const std::optional<std::string>& replacement, HWND answering);
 std::optional<std::string> ClipboardText(UINT format = CF_TEXT);
 std::optional<std::u16string> ClipboardUnicode();
 std::vector<UINT> ClipboardFormats();
@@ -100,8 +96,8 @@ public:
 
     HWND Main() const { return m_main; }
     HWND View() const { return ViewOf(m_main); }
-    HWND Control(int id) const;
-    HWND List() const;
+    HWND Control(int id) const { return GetDlgItem(View(), id); }
+    HWND List() const { return Control(IDC_CLIP_LIST); }
     Texts Clippings() const { return ListedBy(m_main); }
     std::vector<int> Selection() const;
     // One letter per enabled button of Copy, Delete, Edit ("CDE"), '-' for a disabled one.
@@ -111,14 +107,14 @@ public:
     void Select(const std::vector<int>& items) const;
     // BN_CLICKED sent to the view as a click on the button sends it.
     void SendClick(int buttonId) const;
-    LRESULT SendCommand(int commandId) const;
+    LRESULT SendCommand(int commandId) const { return SendMessageA(m_main, WM_COMMAND, commandId, 0); }
     // Key down and up posted to the window, with the modifier key held, then handled.
     void PostKey(HWND window, UINT key, UINT modifier = 0) const;
     // Opens File > Configure, lets change() set its controls, then presses the button.
     bool Configure(const std::function<void(HWND)>& change, int button = IDOK) const;
     bool SetOption(int checkBoxId, bool on) const;
     // WM_CLOSE sent to the main window; true when the window is gone.
-    bool Close() const;
+    bool Close() const { return SendMessageA(m_main, WM_CLOSE, 0, 0), !IsWindow(m_main); }
 
 private:
     std::unique_ptr<CScrapvaultApp> m_app;
