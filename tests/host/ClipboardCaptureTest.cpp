@@ -1,8 +1,7 @@
-// The capture against a scripted clipboard. Another program empties, writes, closes, holds and
-// replaces it between any two of the capture's calls, each of its copies announced once, twice or
-// three times, and the program's own Copy comes at any moment between the first copy and the last.
-// Every such interleaving of two and of three copies is walked, one schedule after another, depth
-// first.
+// The capture against a scripted clipboard. Another program empties, writes, closes, holds and replaces
+// it between any two of the capture's calls, each copy announced once, twice or three times, and the
+// program's own Copy comes at any moment between the first copy and the last. Every such interleaving
+// of two and of three copies is walked, one schedule after another, depth first.
 #include <gtest/gtest.h>
 
 #include <algorithm>

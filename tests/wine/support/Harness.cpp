@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <cwchar>
+#include <thread>
 #include <utility>
 
 #include "app/CScrapvaultApp.h"
@@ -20,25 +22,17 @@ namespace {
 constexpr wchar_t kProfileKey[] = L"Software\\QUORVEX\\Scrapvault";
 std::string ClipName(std::size_t number) { return (number < 10 ? "CLIP 0" : "CLIP ") + std::to_string(number); }
 
-RegKey Section(const char* section) {
-    const std::wstring name = kProfileKey + (L"\\" + std::wstring(section, section + std::strlen(section)));
-    return RegKey::Create(HKEY_CURRENT_USER, name.c_str(), KEY_ALL_ACCESS);
-}
+std::wstring Widened(const char* ascii) { return std::wstring(ascii, ascii + std::strlen(ascii)); }
+std::wstring SectionKey(const char* section) { return kProfileKey + (L"\\" + Widened(section)); }
 
-struct Stored {
-    DWORD type = REG_NONE;  // REG_NONE: missing
-    std::string bytes;
-};
-// As the value's UTF-16 bytes (of 4 MB at most).
-Stored Read(const char* section, const char* name) {
-    const RegKey key = Section(section);
-    const std::wstring wideName(name, name + std::strlen(name));
-    Stored value{REG_NONE, std::string(4 << 20, '\0')};
-    DWORD size = static_cast<DWORD>(value.bytes.size());
-    const auto data = reinterpret_cast<BYTE*>(value.bytes.data());
-    if (RegQueryValueExW(key.Get(), wideName.c_str(), nullptr, &value.type, data, &size) != ERROR_SUCCESS) return {};
-    value.bytes.resize(size);
-    return value;
+// The value's data when it is of a type `types` allows (RRF_RT_*), of `size` bytes at most.
+std::optional<std::string> Get(const char* section, const char* name, DWORD types, DWORD size) {
+    std::string data(size, '\0');
+    if (RegGetValueW(HKEY_CURRENT_USER, SectionKey(section).c_str(), Widened(name).c_str(), types, nullptr, data.data(),
+                     &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    data.resize(size);
+    return data;
 }
 
 std::u16string UnicodeOf(const std::string& bytes) {
@@ -54,10 +48,7 @@ bool OpenTheClipboard() {
     return false;
 }
 
-// Answers in progress: the watchdog leaves their windows alone.
-std::atomic<int> g_answering{0};
-
-// A visible dialog or message box of this process with the caption (any caption: null).
+// A visible dialog or message box of this process with the caption.
 HWND FindDialog(const char16_t* caption) {
     for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
         DWORD process = 0;
@@ -65,7 +56,7 @@ HWND FindDialog(const char16_t* caption) {
         GetWindowThreadProcessId(window, &process);
         GetClassNameW(window, className, 16);
         if (process == GetCurrentProcessId() && std::wcscmp(className, L"#32770") == 0 && IsWindowVisible(window) &&
-            (!caption || TextOf(window) == caption))
+            TextOf(window) == caption)
             return window;
     }
     return nullptr;
@@ -130,7 +121,8 @@ void QuietProfile() {
 }
 
 void Store(const char* section, const char* name, DWORD type, const std::string& bytes) {
-    RegSetValueExA(Section(section).Get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+    const RegKey key = RegKey::Create(HKEY_CURRENT_USER, SectionKey(section).c_str(), KEY_ALL_ACCESS);
+    RegSetValueExA(key.Get(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                    static_cast<DWORD>(bytes.size()));
 }
 
@@ -139,26 +131,25 @@ void StoreInt(const char* section, const char* name, int value) {
 }
 
 std::optional<int> ReadInt(const char* section, const char* name) {
-    const Stored value = Read(section, name);
-    if (value.type != REG_DWORD || value.bytes.size() != 4) return std::nullopt;
+    const std::optional<std::string> data = Get(section, name, RRF_RT_REG_DWORD, 4);
     int number = 0;
-    std::memcpy(&number, value.bytes.data(), 4);
-    return number;
+    if (data) std::memcpy(&number, data->data(), 4);
+    return data ? std::optional<int>(number) : std::nullopt;
+}
+
+Ints ReadInts(const char* section, const std::vector<const char*>& names) {
+    Ints values;
+    for (const char* name : names) values.push_back(ReadInt(section, name));
+    return values;
 }
 
 Texts SavedClippings(int count) {
     Texts texts;
     for (int number = 0; number < count; ++number) {
-        const Stored value = Read("LastClips", ClipName(number).c_str());
-        texts.push_back(value.type == REG_SZ ? UnicodeOf(value.bytes) : u"<none>");
+        const std::optional<std::string> data = Get("LastClips", ClipName(number).c_str(), RRF_RT_REG_SZ, 8 << 20);
+        texts.push_back(data ? UnicodeOf(*data) : u"<none>");
     }
     return texts;
-}
-
-void StoreClippings(const Texts& texts) {
-    for (std::size_t number = 0; number <= texts.size(); ++number)
-        Store("LastClips", ClipName(number).c_str(), REG_SZ,
-              InCodePage(number < texts.size() ? texts[number] : u"") + '\0');
 }
 
 // ---- The clipboard ----
@@ -236,7 +227,6 @@ std::vector<UINT> ClipboardFormats() {
 
 bool Answer(const char16_t* caption, const std::function<void(HWND)>& answer, const std::function<void()>& trigger) {
     std::atomic<bool> triggerDone{false}, answered{false};
-    ++g_answering;
     std::thread answerer([&] {
         for (const DWORD start = GetTickCount(); !triggerDone && GetTickCount() - start < 10000; Sleep(5)) {
             const HWND window = FindDialog(caption);
@@ -252,7 +242,6 @@ bool Answer(const char16_t* caption, const std::function<void(HWND)>& answer, co
     trigger();
     triggerDone = true;
     answerer.join();
-    --g_answering;
     return answered;
 }
 
@@ -279,22 +268,9 @@ Program::Program(std::unique_ptr<CScrapvaultApp> app, const std::function<void(H
         [&] { m_app->InitInstance(); });
     EXPECT_EQ(asked, static_cast<bool>(firstRun)) << "whether the start opened the Configure dialog";
     m_main = m_app->m_pMainWnd ? m_app->m_pMainWnd->m_hWnd : nullptr;
-    m_watchdog = std::thread([this] {
-        HWND seen = nullptr;
-        DWORD since = 0;
-        for (; !m_ended; Sleep(20)) {
-            const HWND window = g_answering ? nullptr : FindDialog(nullptr);
-            if (window != seen) seen = window, since = GetTickCount();
-            if (!window || GetTickCount() - since < 3000) continue;
-            ADD_FAILURE() << "nobody answered a dialog";
-            PostClick(window, IDCANCEL), PostClick(window, IDNO);
-        }
-    });
 }
 
 Program::~Program() {
-    m_ended = true;
-    m_watchdog.join();
     m_app.reset();
     WaitUntil([] { return true; });  // what the end left behind, WM_QUIT included
 }

@@ -5,12 +5,10 @@
 // thread's windows answering.
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "ui/resource.h"
@@ -40,10 +38,10 @@ struct QuietStart {   // as a fixture's first member
 void Store(const char* section, const char* name, DWORD type, const std::string& bytes);
 void StoreInt(const char* section, const char* name, int value);
 std::optional<int> ReadInt(const char* section, const char* name);
+using Ints = std::vector<std::optional<int>>;
+Ints ReadInts(const char* section, const std::vector<const char*>& names);
 // CLIP 00 to CLIP <count - 1> as texts; "<none>" for a missing entry or one that is no text.
 Texts SavedClippings(int count);
-// The texts, in the code page, and the ending entry, as a version that keeps no journal saves them.
-void StoreClippings(const Texts& texts);
 
 // ---- The clipboard ----
 struct Format {
@@ -81,7 +79,6 @@ Texts ListedBy(HWND main);  // its clippings, read as another program reads them
 void CopyListed(HWND main, const std::u16string& text);
 
 // ---- The program, in this process ----
-// A dialog or message box nobody answers is closed after three seconds, failing the test.
 class Program {
 public:
     // The application's start-up with the profile as it stands; a first-run Configure dialog is
@@ -119,8 +116,6 @@ public:
 private:
     std::unique_ptr<CScrapvaultApp> m_app;
     HWND m_main = nullptr;
-    std::atomic<bool> m_ended{false};
-    std::thread m_watchdog;
 };
 
 // Runs the command line and waits, pumping, for its exit code. "start.exe /unix /usr/bin/xclip"
