@@ -27,6 +27,7 @@ TEST(Persistence, ARunSavesItsListPlaceAndSettingsAndTheNextRunLoadsThem) {
                                    Text("twin"), Text("other"), Text("twin")})
             SetClipboard({copy});
         ASSERT_TRUE(program.SetOption(IDC_NO_DUPLICATES, true));
+        ShowWindow(program.Main(), SW_RESTORE);  // closed as shown, it stores its place
         EXPECT_TRUE(program.Close());
     }
     const Texts saved{u"twin", u"other", beyond, FromWindows1252(EveryByte()), megabyte, u"oldest"};
