@@ -102,7 +102,7 @@ TEST(Exit, EachRoadAsksWhenItsOptionIsOnAndEndsAndSavesOnlyOnYes) {
         const bool session = road.message == WM_QUERYENDSESSION;
         for (const int answer : {IDNO, IDYES, 0}) {  // 0: the option off
             QuietProfile();
-            StoreInt("Configure", "ConfirmExit", session || answer ? 1 : 0);  // not what the session's end asks by
+            StoreInt("Configure", "ConfirmExit", session || answer ? 1 : 0);  // on at a session's end: not its option
             StoreInt("Configure", "ConfirmOnWindowsExit", session && answer ? 1 : 0);
             Program program;
             CopyText("kept");
